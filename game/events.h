@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+struct GameState;
+class RandomSource;
+class GameHost;
+
+// One entry of the event table.
+struct TEreigniss {
+    std::array<std::string_view, 6> Lines; // rows of Label2, Label3, Label4, Label6, Label7, Label8
+    double OkAmount;
+    double YesAmount;
+    double NoAmount;
+    bool ShowYes;
+    bool ShowNo;
+    bool ShowOk;
+    bool LearnDrink;
+    bool LearnWine;
+    bool LearnDish;
+    bool TwoStage;
+    std::array<std::string_view, 4> YesLines; // Label2..Label5 after "Ja"
+    std::array<std::string_view, 4> NoLines;  // Label2..Label5 after "Nein"
+};
+
+constexpr int EventCount = 34;
+// Events[1..34]; index 0 is unused.
+extern const std::array<TEreigniss, EventCount + 1> Events;
+
+// What the event window shows: the seven text rows Label2..Label8 and the three buttons.
+struct EventView {
+    std::array<std::string, 7> Rows; // [0] = Label2 ... [3] = Label5 (amount) ... [6] = Label8
+    bool YesVisible = false;
+    bool NoVisible = false;
+    bool OkVisible = false;
+};
+
+// The event window's state; not saved with the game.
+struct EventSession {
+    int CurrentEvent = 0;
+    int EventState = 0; // 0 picking, 1 two-stage question, 2 next press ends the event
+    EventView View;
+};
+
+// Both pickers disable the game timer first. Neither shows the window: the tick does that.
+void PickGeneralEvent(EventSession& session, RandomSource& rng, GameHost& host);
+void PickUnknownArticleEvent(EventSession& session, const GameState& state, RandomSource& rng,
+                             GameHost& host);
+
+// Shows entry r (1..34) in the view.
+void ShowEvent(EventSession& session, int r);
+
+// The answers. They return true when the window is to close now; closing itself (timer on,
+// main window shown) is the window's part.
+bool AnswerYes(EventSession& session, GameState& state, GameHost& host);
+bool AnswerNo(EventSession& session, GameState& state);
+bool AnswerOk(EventSession& session, GameState& state);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "game/events.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "game/random.h"
+
+// One running game: its state, the event window's state, and the two services it draws on.
+struct Game {
+    Game(RandomSource& rng, GameHost& host) : Rng(rng), Host(host) {}
+
+    GameState State;
+    EventSession Event;
+    RandomSource& Rng;
+    GameHost& Host;
+};

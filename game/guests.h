@@ -1,0 +1,31 @@
+#pragma once
+
+struct Game;
+struct GameState;
+
+// Mean margin (SalePrice - PurchasePrice) of the articles on the cards, drinks, wines, dishes;
+// 0 when no article is on a card.
+double pve(const GameState& state);
+
+// 100 x (2 - pve), capped at 100, no lower limit.
+double ComputePriceRating(const GameState& state);
+
+// 0..100, from the employed staff and the leased location's Variety (0 without a pub).
+int ComputeStaffRating(const GameState& state);
+
+// Round(price rating) + Variety + EntertainmentFactor + staff rating, unclamped.
+int ComputeAttractiveness(const GameState& state, double priceRating, int staffRating);
+
+// Tick step 4: computes the price rating, sets the price gauge, returns the rating.
+double PriceGaugeStep(Game& game);
+
+struct GuestRatings {
+    int StaffRating = 0;
+    int Attractiveness = 0;
+};
+
+// Tick step 8: staff and attractiveness gauges.
+GuestRatings StaffAndAttractivenessStep(Game& game, double priceRating);
+
+// Tick step 9: whether a guest comes this minute and what the guest buys.
+void GuestStep(Game& game, double priceRating, const GuestRatings& ratings);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// Number texts shown to the player.
+
+// General format: up to 15 significant digits, decimal comma, no grouping, no trailing zeros;
+// 12.34 gives "12,34", 50 gives "50". Very large or very small values use an exponent ("1E20").
+std::string FormatGeneral(double value);
+
+// Two decimals with a point, minus sign when negative, no grouping: -0.5 gives "-0.50".
+std::string FormatFixed2(double value);
+
+// "Vermögen: 10000.00 €"
+std::string MoneyText(double wealth);

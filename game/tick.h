@@ -1,0 +1,12 @@
+#pragma once
+
+struct Game;
+
+enum class TickOutcome {
+    Continue,
+    GameOver, // goals reached or bankrupt: Host.Quit() has been called, nothing else ran
+};
+
+// One game minute ("Timer1Timer"): goal test, event roll, price gauge, clock and day end,
+// clock text, deliveries, staff and attractiveness gauges, guests, money display.
+TickOutcome Tick(Game& game);

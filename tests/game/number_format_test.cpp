@@ -1,0 +1,63 @@
+#include "game/date_time.h"
+#include "game/number_format.h"
+#include "game/random.h"
+#include "game/short_string.h"
+
+#include <gtest/gtest.h>
+
+TEST(NumberFormat, GeneralFormatUsesDecimalCommaAndDropsTrailingZeros) {
+    EXPECT_EQ(FormatGeneral(12.34), "12,34");
+    EXPECT_EQ(FormatGeneral(50), "50");
+    EXPECT_EQ(FormatGeneral(12.345), "12,345");
+    EXPECT_EQ(FormatGeneral(9.5), "9,5");
+    EXPECT_EQ(FormatGeneral(-1450), "-1450");
+    EXPECT_EQ(FormatGeneral(0.1 + 0.2), "0,3"); // 15 significant digits hide the binary noise
+    EXPECT_EQ(FormatGeneral(123456789012345.0), "123456789012345");
+    EXPECT_EQ(FormatGeneral(1e20), "1E20");
+    EXPECT_EQ(FormatGeneral(0.0001), "0,0001");
+    EXPECT_EQ(FormatGeneral(0.0), "0");
+}
+
+TEST(NumberFormat, FixedTwoDecimalsUsesPoint) {
+    EXPECT_EQ(FormatFixed2(10000), "10000.00");
+    EXPECT_EQ(FormatFixed2(-0.5), "-0.50");
+    EXPECT_EQ(FormatFixed2(1234.5), "1234.50");
+    EXPECT_EQ(FormatFixed2(-12.5), "-12.50");
+    EXPECT_EQ(MoneyText(9840), "Vermögen: 9840.00 €");
+}
+
+TEST(Rounding, HalvesGoToEvenNeighbour) {
+    EXPECT_EQ(Round(12.5), 12);
+    EXPECT_EQ(Round(37.5), 38);
+    EXPECT_EQ(Round(62.5), 62);
+    EXPECT_EQ(Round(-2.5), -2);
+    EXPECT_EQ(Round(279 / 22.32), 12);
+    EXPECT_EQ(Round(837 / 22.32), 38);
+    EXPECT_EQ(RoundToInt32(1e30), 2147483647);
+}
+
+TEST(DateTime, ClockTextAndRoundTrip) {
+    const double t = EncodeDateTime(2026, 12, 7, 9, 0);
+    EXPECT_EQ(ClockText(t), "07.12.2026 09:00");
+    EXPECT_EQ(ClockText(0), "30.12.1899 00:00");
+    EXPECT_EQ(ClockText(EncodeDateTime(2026, 12, 7, 0, 29) + 1 / MinutesPerDay), "07.12.2026 00:30");
+    const DateTimeParts p = DecodeDateTime(EncodeDateTime(1, 1, 1, 23, 59));
+    EXPECT_EQ(p.Year, 1);
+    EXPECT_EQ(p.Hour, 23);
+    EXPECT_EQ(p.Minute, 59);
+    EXPECT_EQ(ClockText(EncodeDateTime(9999, 12, 31, 23, 59)), "31.12.9999 23:59");
+}
+
+TEST(ShortString, KeepsWindows1252BytesAndCutsAtFifty) {
+    const ShortString50 s = ShortString50::FromUtf8("Müller-Thurgau");
+    EXPECT_EQ(s.Length, 14);
+    EXPECT_EQ(s.Chars[1], 0xFC);
+    EXPECT_EQ(s.ToUtf8(), "Müller-Thurgau");
+    EXPECT_EQ(ShortString50::FromUtf8(std::string(60, 'x')).Length, 50);
+    EXPECT_EQ(ShortString50::FromUtf8("€").Chars[0], 0x80);
+    // every byte converts to UTF-8 and back unchanged
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+}

@@ -1,0 +1,55 @@
+#include "ui/dialog_form.h"
+
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+
+#include <QCloseEvent>
+#include <QPalette>
+
+namespace {
+const char* const SansSerif = "Liberation Sans";
+}
+
+QFont GameFont(int pointSize, bool bold) {
+    QFont font(SansSerif);
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont GamePixelFont(int pixelSize, bool bold) {
+    QFont font(SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void ApplyGameLook(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::yellow);
+    palette.setColor(QPalette::Text, Qt::yellow);
+    palette.setColor(QPalette::Base, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    widget->setFont(GameFont());
+}
+
+TDialogForm::TDialogForm(const QString& caption, int clientWidth, int clientHeight)
+    : QWidget(nullptr) {
+    setWindowTitle(caption);
+    setFixedSize(clientWidth, clientHeight);
+    ApplyGameLook(this);
+}
+
+void TDialogForm::FormClose() {
+    hide();
+    if (Form1)
+        Form1->show();
+}
+
+void TDialogForm::closeEvent(QCloseEvent* event) {
+    // The window is only hidden; it lives for the whole run.
+    event->ignore();
+    FormClose();
+}

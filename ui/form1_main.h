@@ -1,0 +1,106 @@
+#pragma once
+
+#include "game/game.h"
+#include "game/game_host.h"
+#include "game/random.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class TLEDMeter;
+
+// The main window: money, clock, the five gauges, the game timer and one button per command.
+// It owns the one game of the run and is the model's host.
+class TForm1 : public QWidget, public GameHost {
+    Q_OBJECT
+public:
+    explicit TForm1(RandomSource* rng = nullptr);
+    ~TForm1() override;
+
+    Game& game() { return game_; }
+    GameState& state() { return game_.State; }
+
+    // Rewrites the money text into all five money labels.
+    void vermoegenanzeigen();
+    // Shows the nine management buttons.
+    void knoepfezeigen();
+    // Mean margin of the cards.
+    double pve() const;
+
+    // Handlers.
+    void Button1Click();  // "Spiel starten"
+    void Button2Click();  // "Kneipe pachten"
+    void Button3Click();  // "Top Ten"
+    void Button4Click();  // "Getränkekarte"
+    void Button5Click();  // "Speisekarte"
+    void Button6Click();  // "Weinkarte"
+    void Button7Click();  // "Personal"
+    void Button8Click();  // "Bank"
+    void Button9Click();  // "Unterhaltung"
+    void Button10Click(); // "Preise"
+    void Button11Click(); // "Speichern"
+    void Button12Click(); // "Laden"
+    void Button13Click(); // "Spielende"
+    void Button15Click(); // "Einstellungen"
+    void Button16Click(); // "Lager"
+    void Button17Click(); // "Spielziele"
+    void Timer1Timer();
+    void FormKeyPress(QChar key);
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+
+    // Timer helpers for the dialogs.
+    bool TimerEnabled() const;
+    void SetTimerInterval(int milliseconds);
+
+    // GameHost
+    void ShowMessage(const std::string& text) override;
+    void SetTimerEnabled(bool enabled) override;
+    void ShowEventWindow() override;
+    void SetGauge(Gauge gauge, int value) override;
+    void SetClockText(const std::string& text) override;
+    void RefreshMoney() override;
+    void Quit() override;
+
+    // File dialogs of "Speichern" and "Laden"; tests replace them with functions that hand
+    // back a path (empty = cancelled).
+    std::function<QString()> SaveDialog1;
+    std::function<QString()> OpenDialog1;
+
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button6 = nullptr;
+    QPushButton* Button7 = nullptr;
+    QPushButton* Button8 = nullptr;
+    QPushButton* Button9 = nullptr;
+    QPushButton* Button10 = nullptr;
+    QPushButton* Button11 = nullptr;
+    QPushButton* Button12 = nullptr;
+    QPushButton* Button13 = nullptr;
+    QPushButton* Button15 = nullptr;
+    QPushButton* Button16 = nullptr;
+    QPushButton* Button17 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    TLEDMeter* Progressbar1 = nullptr;
+    TLEDMeter* Progressbar2 = nullptr;
+    TLEDMeter* Progressbar3 = nullptr;
+    TLEDMeter* Progressbar4 = nullptr;
+    TLEDMeter* Progressbar5 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+private:
+    std::unique_ptr<RandomSource> ownRng_;
+    Game game_;
+};
