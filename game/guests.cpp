@@ -144,7 +144,8 @@ int ComputeAttractiveness(const GameState& state, double priceRating, int staffR
     const TLocation* location = state.Leased();
     const std::int64_t variety = location ? location->Variety : 0;
     const std::int64_t entertainment = location ? location->EntertainmentFactor : 0;
-    return ClampToInt32(Round(priceRating) + variety + entertainment + staffRating);
+    return ClampToInt32(std::int64_t{RoundToInt32(priceRating)} + variety + entertainment +
+                        staffRating);
 }
 
 int ComputeCrowdBonus(const GameState& state) {

@@ -87,7 +87,9 @@ TEST(Ratings, AttractivenessAddsTheFourFiguresWithoutOverflow) {
     pub.Variety = IntMax; // from a damaged file
     pub.EntertainmentFactor = IntMax;
     EXPECT_EQ(ComputeAttractiveness(s, 100, 100), IntMax);
-    EXPECT_EQ(ComputeAttractiveness(s, -1e300, 100), std::numeric_limits<int>::min());
+    EXPECT_EQ(ComputeAttractiveness(s, -1e300, 100), IntMax);
+    pub.Variety = pub.EntertainmentFactor = 0;
+    EXPECT_EQ(ComputeAttractiveness(s, -1e300, 0), std::numeric_limits<int>::min());
 }
 
 TEST(Ratings, CrowdBonusRoundsHalvesToEven) {

@@ -4,6 +4,7 @@
 #include "model_test_support.h"
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -331,4 +332,41 @@ TEST(Goals, MoneyCountsWithoutDebt) {
     EXPECT_FALSE(AllOnCard(s, ArticleKind::Wine));
     PutEverythingOnTheCards(s);
     EXPECT_TRUE(GoalsReached(s));
+}
+
+// Any value a saved game can carry must keep the tick well defined (run this under the
+// sanitizer build to see it).
+TEST(DamagedGame, ExtremeFiguresKeepTheTickWellDefined) {
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    GameRandom rng(3);
+    RecordingHost host;
+    Game game(rng, host);
+    GameState& s = game.State;
+    TLocation& pub = LeasePub(s, Max); // a guest every minute
+    pub.Variety = Max;
+    pub.EntertainmentFactor = Min;
+    pub.RentPerDay = -1;
+    s.Controls.StorageOrderQuantity = Max;
+    for (ArticleKind kind : AllArticleKinds) {
+        for (int i = 1; i <= ArticleCount(kind); ++i) {
+            TArticle& a = Article(s, kind, i);
+            a.OnCard = true;
+            a.Stock = Max;
+            a.UnitsSold = Max;
+            a.Popularity = i % 2 ? Min : Max;
+            a.DeliveryMinutes = i % 3 ? Min : 1;
+            a.SalePrice = 1e308;
+            a.PurchasePrice = 1e308;
+        }
+    }
+    s.Dishes[30].OnCard = false; // no win by infinite money
+    Hire(s, 1, "Hans Becker", Min);
+    s.GameClock = 1e300;
+    for (int i = 0; i < 2000 && !host.QuitCalled; ++i)
+        Tick(game);
+    EXPECT_GE(pub.Variety, -100);
+    EXPECT_LE(pub.Variety, 100);
+    EXPECT_LT(s.Drinks[2].Stock, Max); // guests did buy
+    EXPECT_EQ(s.Drinks[3].Stock, Max);
 }
