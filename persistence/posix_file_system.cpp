@@ -70,6 +70,10 @@ void TakePermissionsOf(const std::string& target, int fd) {
 IoError PosixFileSystem::CreateTemporaryBeside(const std::string& target,
                                                std::string& temporaryPath,
                                                std::unique_ptr<OutputFile>& file) {
+    // Renaming over a file needs no right on the file itself; a file the player protected
+    // against writing stays protected, as it would be if we wrote into it.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return errno;
     const std::string folder = FolderOf(target);
     std::mt19937_64 generator(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
