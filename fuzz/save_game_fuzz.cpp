@@ -1,6 +1,17 @@
 // Feeds arbitrary bytes to the saved-game decoder. Whatever it accepts must survive a second
-// round through the codec unchanged, and its clock and names must be usable by the game.
+// round through the codec unchanged, its clock and names must be usable by the game, and it
+// must be playable: the load is applied to a running game as "Laden" does, and a few minutes
+// of game time follow.
+//
+// Input: the first 14456 bytes are the file; the bytes after them steer the random draws of
+// the ticks and the answers to events (see FuzzedRandom).
+#include "fuzz/fuzz_host.h"
+#include "fuzz/fuzzed_random.h"
 #include "game/date_time.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "game/new_game.h"
+#include "game/tick.h"
 #include "persistence/save_game.h"
 
 #include <cstdint>
@@ -8,6 +19,10 @@
 #include <span>
 
 namespace {
+
+constexpr int TicksAfterLoad = 4;
+// An event takes at most a question and its result; a third press would be a stuck window.
+constexpr int MostPressesPerEvent = 3;
 
 void Require(bool condition) {
     if (!condition)
@@ -32,26 +47,66 @@ void CheckNames(const GameState& game) {
         CheckName(m.Name);
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ControlValues current;
-    const LoadResult first = DecodeSavedGame(std::span(data, size), current);
-    if (!first.Ok)
-        return 0;
-
-    const GameState& game = first.Game;
+void CheckDecoded(const GameState& game) {
     Require(game.LeasedLocation >= 0 && game.LeasedLocation <= LocationCount);
     Require(game.LocationCursor >= 1 && game.LocationCursor <= LocationCount);
     Require(game.StaffCursor >= 1 && game.StaffCursor <= StaffCount);
     Require(game.Controls.SpeedIndex >= -1 && game.Controls.SpeedIndex <= SpeedPause);
     Require(ClockText(game.GameClock).size() == 16);
     CheckNames(game);
+}
 
+void CheckRoundTrip(const GameState& game) {
+    const ControlValues current;
     const std::vector<std::uint8_t> image = EncodeSavedGame(game);
     Require(image.size() == SavedGameSize);
     const LoadResult second = DecodeSavedGame(image, current);
     Require(second.Ok);
     Require(EncodeSavedGame(second.Game) == image);
+}
+
+// Presses the visible buttons of the event window, as a player would, until it closes.
+void AnswerEvent(Game& game, FuzzHost& host) {
+    EventSession& session = game.Event;
+    for (int press = 0; press < MostPressesPerEvent; ++press) {
+        const EventView& view = session.View;
+        const int button = game.Rng.Random(3);
+        bool closes = false;
+        if (button == 0 && view.YesVisible)
+            closes = AnswerYes(session, game.State, game.Host);
+        else if (button == 1 && view.NoVisible)
+            closes = AnswerNo(session, game.State);
+        else if (view.OkVisible)
+            closes = AnswerOk(session, game.State);
+        if (closes)
+            break;
+    }
+    host.EventWindowOpen = false;
+}
+
+void PlayLoadedGame(const GameState& loaded, std::span<const std::uint8_t> script) {
+    FuzzedRandom rng;
+    FuzzHost host;
+    Game game(rng, host);
+    NewGame(game, EncodeDateTime(2026, 12, 7, 9, 0));
+    ApplySavedGame(game.State, loaded);
+    rng.Script(script);
+    for (int minute = 0; minute < TicksAfterLoad && !host.Ended; ++minute) {
+        Tick(game);
+        if (host.EventWindowOpen)
+            AnswerEvent(game, host);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> input(data, size);
+    const LoadResult loaded = DecodeSavedGame(input, ControlValues{});
+    if (!loaded.Ok)
+        return 0;
+    CheckDecoded(loaded.Game);
+    CheckRoundTrip(loaded.Game);
+    PlayLoadedGame(loaded.Game, input.subspan(SavedGameSize));
     return 0;
 }

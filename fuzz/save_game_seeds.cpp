@@ -74,8 +74,28 @@ GameState LeasedGame() {
     return game;
 }
 
-bool WriteSeed(const std::string& path, const GameState& game) {
-    const std::vector<std::uint8_t> image = EncodeSavedGame(game);
+// A pub at half past midnight with debt, staff and deliveries due: the first tick settles the
+// day end and delivers.
+GameState DayEndGame() {
+    GameState game = LeasedGame();
+    game.Wealth = 50000;
+    game.GameClock = EncodeDateTime(2026, 12, 8, 0, 30);
+    for (int i = 1; i <= 5; ++i)
+        game.StaffPool[i].Employed = true;
+    game.Drinks[4].DeliveryMinutes = 2;
+    game.Wines[7].DeliveryMinutes = 1;
+    game.Controls.NotifyOnDelivery = true;
+    return game;
+}
+
+// Bytes after the file steer the draws of the ticks; two zero bytes make the first draw of
+// the first tick 0, which raises a general event.
+const std::vector<std::uint8_t> EventScript = {0, 0, 5, 0};
+
+bool WriteSeed(const std::string& path, const GameState& game,
+               const std::vector<std::uint8_t>& script = {}) {
+    std::vector<std::uint8_t> image = EncodeSavedGame(game);
+    image.insert(image.end(), script.begin(), script.end());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(image.data()),
               static_cast<std::streamsize>(image.size()));
@@ -94,6 +114,8 @@ int main(int argc, char** argv) {
     empty.GameClock = EncodeDateTime(1, 1, 1);
     const bool written = WriteSeed(folder + "/seed-empty.krg", empty) &&
                          WriteSeed(folder + "/seed-running.krg", RunningGame()) &&
-                         WriteSeed(folder + "/seed-leased.krg", LeasedGame());
+                         WriteSeed(folder + "/seed-leased.krg", LeasedGame()) &&
+                         WriteSeed(folder + "/seed-day-end.krg", DayEndGame()) &&
+                         WriteSeed(folder + "/seed-event.krg", LeasedGame(), EventScript);
     return written ? 0 : 1;
 }
