@@ -1,3 +1,4 @@
+// Cost of the model alone: the windows are replaced by a host that does nothing.
 #include "game/date_time.h"
 #include "game/game.h"
 #include "game/new_game.h"
@@ -8,7 +9,6 @@
 
 namespace {
 
-// The windows cost nothing here: only the model is timed.
 class SilentHost final : public GameHost {
 public:
     void ShowMessage(const std::string&) override {}
@@ -21,17 +21,38 @@ public:
 };
 
 constexpr int PlentyOfStock = 1000000000;
+// Below the money goal, so that a pub with everything on the cards goes on playing.
+constexpr double WorkingCapital = 50000;
+// Round(19999 / 4000) = 5 empties the guest draw's range: a guest comes every minute.
+constexpr int BusiestCrowd = 19999;
 
-// A pub in full swing: every article on its card with plenty in stock and an average margin
-// of 1.50, ten staff, 10000 potential customers.
-void OpenFullPub(Game& game) {
-    NewGame(game, EncodeDateTime(2026, 12, 7, 9, 0));
-    GameState& state = game.State;
-    state.LeasedLocation = 1;
-    TLocation& pub = state.Locations[1];
-    pub.Leased = true;
-    pub.PotentialCustomers = 10000;
-    pub.RentPerDay = 400;
+// A new game with location 1 leased and nothing on the cards.
+struct BenchGame {
+    GameRandom Rng{42};
+    SilentHost Host;
+    Game Play{Rng, Host};
+
+    BenchGame() {
+        NewGame(Play, EncodeDateTime(2026, 12, 7, 9, 0));
+        GameState& state = Play.State;
+        state.LeasedLocation = 1;
+        state.Locations[1].Leased = true;
+        state.Locations[1].RentPerDay = 400;
+        state.Wealth = WorkingCapital;
+    }
+
+    GameState& State() { return Play.State; }
+};
+
+void EmployEveryone(GameState& state) {
+    for (TStaffMember& member : state.StaffPool)
+        member.Employed = true;
+}
+
+// All 110 articles on their cards with stock for ever and an average margin of 1.50, the
+// whole staff employed, and a guest every minute.
+void FillThePub(GameState& state) {
+    state.Locations[1].PotentialCustomers = BusiestCrowd;
     for (ArticleKind kind : AllArticleKinds) {
         for (int i = 1; i <= ArticleCount(kind); ++i) {
             TArticle& article = Article(state, kind, i);
@@ -41,23 +62,46 @@ void OpenFullPub(Game& game) {
             article.Stock = PlentyOfStock;
         }
     }
-    for (int i = 1; i <= 10; ++i)
-        state.StaffPool[i].Employed = true;
+    EmployEveryone(state);
 }
 
-void BM_TickOfFullPub(benchmark::State& bench) {
-    GameRandom rng(42);
-    SilentHost host;
-    Game game(rng, host);
-    OpenFullPub(game);
+// Minutes run on as in play, day ends included at their share of one in 931.
+void RunMinutes(benchmark::State& bench, BenchGame& game) {
     for (auto _ : bench) {
-        // Keeps the pub below the money goal and able to pay its rent, run as long as it may.
-        game.State.Wealth = 10000;
-        benchmark::DoNotOptimize(Tick(game));
+        game.State().Wealth = WorkingCapital;
+        benchmark::DoNotOptimize(Tick(game.Play));
     }
     bench.SetItemsProcessed(bench.iterations());
 }
+
+void BM_TickOfEmptyPub(benchmark::State& bench) {
+    BenchGame game;
+    RunMinutes(bench, game);
+}
+BENCHMARK(BM_TickOfEmptyPub);
+
+void BM_TickOfFullPub(benchmark::State& bench) {
+    BenchGame game;
+    FillThePub(game.State());
+    RunMinutes(bench, game);
+}
 BENCHMARK(BM_TickOfFullPub);
+
+// Every tick finds 00:30: interest on a debt, twenty wages and the rent, with their messages.
+void BM_DayEndTick(benchmark::State& bench) {
+    BenchGame game;
+    GameState& state = game.State();
+    EmployEveryone(state);
+    state.Debt = 25000;
+    const double halfPastMidnight = EncodeDateTime(2026, 12, 8, 0, 30);
+    for (auto _ : bench) {
+        state.GameClock = halfPastMidnight;
+        state.Wealth = WorkingCapital;
+        benchmark::DoNotOptimize(Tick(game.Play));
+    }
+    bench.SetItemsProcessed(bench.iterations());
+}
+BENCHMARK(BM_DayEndTick);
 
 void BM_NewGame(benchmark::State& bench) {
     GameRandom rng(42);
