@@ -1,21 +1,36 @@
 #include "game/goals.h"
 
-#include "game/game_state.h"
-
-#include <algorithm>
-
 namespace {
-template <class Articles> bool AllOnCard(const Articles& articles) {
-    return std::all_of(articles.begin(), articles.end(),
-                       [](const TArticle& article) { return article.OnCard; });
+
+constexpr double WealthGoal = 100000;
+
+template <int N> bool AllOnCard(const OneBasedArray<TArticle, N>& articles) {
+    for (const TArticle& article : articles)
+        if (!article.OnCard)
+            return false;
+    return true;
 }
+
 } // namespace
 
-GoalStatus EvaluateGoals(const GameState& state) {
-    GoalStatus status;
-    status.AllDrinksOnCard = AllOnCard(state.Drinks);
-    status.AllWinesOnCard = AllOnCard(state.Wines);
-    status.AllDishesOnCard = AllOnCard(state.Dishes);
-    status.WealthReached = state.Wealth - state.Debt >= GoalWealth;
-    return status;
+bool AllOnCard(const GameState& state, ArticleKind kind) {
+    switch (kind) {
+    case ArticleKind::Drink:
+        return AllOnCard(state.Drinks);
+    case ArticleKind::Wine:
+        return AllOnCard(state.Wines);
+    case ArticleKind::Dish:
+        break;
+    }
+    return AllOnCard(state.Dishes);
+}
+
+bool WealthGoalReached(const GameState& state) {
+    return state.Wealth - state.Debt >= WealthGoal;
+}
+
+// The money test goes first because it is the cheap one that fails in almost every tick.
+bool GoalsReached(const GameState& state) {
+    return WealthGoalReached(state) && AllOnCard(state.Drinks) && AllOnCard(state.Wines) &&
+           AllOnCard(state.Dishes);
 }

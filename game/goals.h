@@ -1,19 +1,14 @@
 #pragma once
 
-struct GameState;
+#include "game/game_state.h"
 
-// The four goals of the game and whether each is met right now.
-struct GoalStatus {
-    bool AllDrinksOnCard = false;
-    bool AllWinesOnCard = false;
-    bool AllDishesOnCard = false;
-    bool WealthReached = false; // Wealth - Debt >= 100000
+// The four game goals, as the goals window lists them and the tick tests them.
 
-    bool AllMet() const {
-        return AllDrinksOnCard && AllWinesOnCard && AllDishesOnCard && WealthReached;
-    }
-};
+// Goals 1..3: every article of the kind is on its card.
+bool AllOnCard(const GameState& state, ArticleKind kind);
 
-constexpr double GoalWealth = 100000.0;
+// Goal 4: Wealth - Debt is at least 100,000.
+bool WealthGoalReached(const GameState& state);
 
-GoalStatus EvaluateGoals(const GameState& state);
+// All four at once: the game is won.
+bool GoalsReached(const GameState& state);

@@ -58,11 +58,11 @@ QLabel* TForm16::AddState(const char* name, int row) {
 }
 
 void TForm16::FormPaint() {
-    const GoalStatus status = EvaluateGoals(Form1->state());
-    ShowGoal(Label5, status.AllDrinksOnCard);
-    ShowGoal(Label6, status.AllWinesOnCard);
-    ShowGoal(Label7, status.AllDishesOnCard);
-    ShowGoal(Label8, status.WealthReached);
+    const GameState& state = Form1->state();
+    ShowGoal(Label5, AllOnCard(state, ArticleKind::Drink));
+    ShowGoal(Label6, AllOnCard(state, ArticleKind::Wine));
+    ShowGoal(Label7, AllOnCard(state, ArticleKind::Dish));
+    ShowGoal(Label8, WealthGoalReached(state));
 }
 
 void TForm16::showEvent(QShowEvent* event) {

@@ -1,5 +1,4 @@
 #include "game/game_state.h"
-#include "game/goals.h"
 #include "game/lease.h"
 #include "game/rewards.h"
 
@@ -59,56 +58,6 @@ TEST(Lease, CloseStepWithoutLeaseKeepsLeasedLocation) {
     EXPECT_FALSE(AnyLocationLeased(state));
     EXPECT_FALSE(AdoptLeasedLocation(state));
     EXPECT_EQ(state.LeasedLocation, 4);
-}
-
-namespace {
-template <class Articles> void PutAllOnCard(Articles& articles) {
-    for (TArticle& article : articles)
-        article.OnCard = true;
-}
-} // namespace
-
-TEST(Goals, NothingIsMetAtProgramStart) {
-    const GoalStatus status = EvaluateGoals(GameState{});
-    EXPECT_FALSE(status.AllDrinksOnCard);
-    EXPECT_FALSE(status.AllWinesOnCard);
-    EXPECT_FALSE(status.AllDishesOnCard);
-    EXPECT_FALSE(status.WealthReached);
-    EXPECT_FALSE(status.AllMet());
-}
-
-TEST(Goals, EachCardCountsOnlyWhenEveryArticleIsOnIt) {
-    GameState state;
-    PutAllOnCard(state.Drinks);
-    state.Drinks[50].OnCard = false;
-    EXPECT_FALSE(EvaluateGoals(state).AllDrinksOnCard);
-    state.Drinks[50].OnCard = true;
-    EXPECT_TRUE(EvaluateGoals(state).AllDrinksOnCard);
-
-    PutAllOnCard(state.Wines);
-    PutAllOnCard(state.Dishes);
-    state.Dishes[1].OnCard = false;
-    const GoalStatus status = EvaluateGoals(state);
-    EXPECT_TRUE(status.AllWinesOnCard);
-    EXPECT_FALSE(status.AllDishesOnCard);
-}
-
-TEST(Goals, WealthCountsWithoutDebtAndIncludesTheLimit) {
-    GameState state;
-    state.Wealth = 150000;
-    state.Debt = 60000;
-    EXPECT_FALSE(EvaluateGoals(state).WealthReached);
-    state.Wealth = 100000;
-    state.Debt = 0;
-    EXPECT_TRUE(EvaluateGoals(state).WealthReached);
-    state.Wealth = 99999.99;
-    EXPECT_FALSE(EvaluateGoals(state).WealthReached);
-
-    state.Wealth = 100000;
-    PutAllOnCard(state.Drinks);
-    PutAllOnCard(state.Wines);
-    PutAllOnCard(state.Dishes);
-    EXPECT_TRUE(EvaluateGoals(state).AllMet());
 }
 
 TEST(Rewards, F12AddsMoneyAndTheOthersTeachOneKindEach) {
