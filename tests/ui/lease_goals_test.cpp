@@ -52,6 +52,7 @@ private slots:
         QVERIFY(Form2->Button3->isVisible());
 
         third.Leased = true;
+        QVERIFY(QTest::qWaitForWindowExposed(Form2));
         Form2->repaint();
         QVERIFY(!Form2->Button3->isVisible());
     }
@@ -127,6 +128,7 @@ private slots:
         state.Drinks[50].OnCard = true;
         state.Debt = 50000;
         state.Wines[7].OnCard = false;
+        QVERIFY(QTest::qWaitForWindowExposed(Form16));
         Form16->repaint();
         QCOMPARE(Form16->Label5->text(), QStringLiteral("erfüllt!"));
         QCOMPARE(TextColour(Form16->Label5), Lime);

@@ -6,6 +6,7 @@
 #include "ui/form2_lease.h"
 #include "ui/form4_cards.h"
 #include "ui/form7_settings.h"
+#include "ui/spin_edit.h"
 #include "widgets/led_meter.h"
 
 #include <QLabel>

@@ -127,6 +127,7 @@ private slots:
     }
 
     void bankruptcyLeavesTheEventLoop() {
+        run_.reset();
         run_ = std::make_unique<ProgramRun>(true);
         Form1->Button1Click();
         GameState& state = Form1->state();
