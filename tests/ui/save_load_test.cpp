@@ -228,10 +228,12 @@ private slots:
         Form1->Button1Click();
         Form1->Button11Click();
         Form1->Button12Click();
-        QCOMPARE(
-            seen,
-            (QStringList{"Spielstand speichern | \"Das Krugheim\" Spielstände (*.krg) | krg | save",
-                         " | \"Das Krugheim\" Spielstände (*.krg) | krg | open"}));
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0],
+                 "Spielstand speichern | \"Das Krugheim\" Spielstände (*.krg) | krg | save");
+        // The open dialog keeps the system's own title.
+        QVERIFY(seen[1].endsWith(" | \"Das Krugheim\" Spielstände (*.krg) | krg | open"));
+        QVERIFY(!seen[1].startsWith("Spielstand"));
         QVERIFY(Form1->TimerEnabled());
     }
 };
