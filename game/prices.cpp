@@ -113,16 +113,16 @@ int FindArticleByName(const GameState& state, ArticleKind kind, std::string_view
     return 0;
 }
 
-PriceOutcome SetSalePrice(GameState& state, ArticleKind kind, std::string_view utf8Name,
-                          std::string_view typedPrice) {
+PriceOutcome SetSalePrice(GameState& state, std::optional<ArticleKind> kind,
+                          std::string_view utf8Name, std::string_view typedPrice) {
     const std::optional<double> price = ParsePrice(typedPrice);
     if (!price)
         return PriceOutcome::NotANumber;
     if (*price <= 0)
         return PriceOutcome::NotPositive;
-    const int index = FindArticleByName(state, kind, utf8Name);
+    const int index = kind ? FindArticleByName(state, *kind, utf8Name) : 0;
     if (index == 0)
         return PriceOutcome::NoArticle;
-    Article(state, kind, index).SalePrice = *price;
+    Article(state, *kind, index).SalePrice = *price;
     return PriceOutcome::Set;
 }

@@ -29,6 +29,6 @@ enum class PriceOutcome {
 };
 
 // Sets the sale price of the article of `kind` named `utf8Name` to the typed price, stored as
-// typed, without rounding to cents.
-PriceOutcome SetSalePrice(GameState& state, ArticleKind kind, std::string_view utf8Name,
-                          std::string_view typedPrice);
+// typed, without rounding to cents. Without a kind no article carries the name.
+PriceOutcome SetSalePrice(GameState& state, std::optional<ArticleKind> kind,
+                          std::string_view utf8Name, std::string_view typedPrice);

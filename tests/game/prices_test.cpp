@@ -48,6 +48,9 @@ TEST(SalePrice, RefusalsInOrderAndTheArticleByNameWithinTheKind) {
     EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Wine, "Wine4", "-0"), PriceOutcome::NotPositive);
     EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Wine, "", "abc"), PriceOutcome::NotANumber);
     EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Dish, "Wine4", "3"), PriceOutcome::NoArticle);
+    g.State.Drinks[1].Name = ShortString50();
+    EXPECT_EQ(SetSalePrice(g.State, std::nullopt, "", "3"), PriceOutcome::NoArticle);
+    EXPECT_EQ(g.State.Drinks[1].SalePrice, 0);
     EXPECT_EQ(wine.SalePrice, 7);
 
     EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Wine, "Wine4", "2,499"), PriceOutcome::Set);
