@@ -61,8 +61,28 @@ DateTimeParts DecodeDateTime(double dateTime) {
     return parts;
 }
 
+namespace {
+
+void PutTwoDigits(char* out, int value) {
+    out[0] = static_cast<char>('0' + value / 10);
+    out[1] = static_cast<char>('0' + value % 10);
+}
+
+} // namespace
+
+// The tick writes the clock every game minute, so the common case avoids printf.
 std::string ClockText(double dateTime) {
     const DateTimeParts p = DecodeDateTime(dateTime);
+    if (p.Year >= 0 && p.Year <= 9999) {
+        std::string text = "dd.mm.yyyy hh:nn";
+        PutTwoDigits(&text[0], p.Day);
+        PutTwoDigits(&text[3], p.Month);
+        PutTwoDigits(&text[6], p.Year / 100);
+        PutTwoDigits(&text[8], p.Year % 100);
+        PutTwoDigits(&text[11], p.Hour);
+        PutTwoDigits(&text[14], p.Minute);
+        return text;
+    }
     char text[48];
     std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", p.Day, p.Month, p.Year, p.Hour,
                   p.Minute);

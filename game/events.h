@@ -1,32 +1,36 @@
 #pragma once
 
+#include "game/game_state.h"
+
 #include <array>
 #include <string>
 #include <string_view>
 
-struct GameState;
 class RandomSource;
 class GameHost;
 
-// One entry of the event table.
+// One entry of the event table. Amounts are what an answer subtracts from Wealth, so a gain
+// is negative.
 struct TEreigniss {
-    std::array<std::string_view, 6> Lines; // rows of Label2, Label3, Label4, Label6, Label7, Label8
-    double OkAmount;
-    double YesAmount;
-    double NoAmount;
-    bool ShowYes;
-    bool ShowNo;
-    bool ShowOk;
-    bool LearnDrink;
-    bool LearnWine;
-    bool LearnDish;
-    bool TwoStage;
-    std::array<std::string_view, 4> YesLines; // Label2..Label5 after "Ja"
-    std::array<std::string_view, 4> NoLines;  // Label2..Label5 after "Nein"
+    std::array<std::string_view, 6> Lines{}; // rows of Label2, Label3, Label4, Label6..Label8
+    double OkAmount = 0;
+    double YesAmount = 0;
+    double NoAmount = 0;
+    bool ShowYes = false;
+    bool ShowNo = false;
+    bool ShowOk = false;
+    bool LearnDrink = false;
+    bool LearnWine = false;
+    bool LearnDish = false;
+    bool TwoStage = false;
+    std::array<std::string_view, 4> YesLines{}; // Label2..Label5 after "Ja"
+    std::array<std::string_view, 4> NoLines{};  // Label2..Label5 after "Nein"
 };
 
 constexpr int EventCount = 34;
-// Events[1..34]; index 0 is unused.
+// Events 1..3 offer an unknown drink, wine or dish; 4..34 are the general events.
+constexpr int FirstGeneralEvent = 4;
+// Events[1..34]; index 0 is an empty entry that moves no money.
 extern const std::array<TEreigniss, EventCount + 1> Events;
 
 // What the event window shows: the seven text rows Label2..Label8 and the three buttons.
@@ -46,6 +50,8 @@ struct EventSession {
 
 // Both pickers disable the game timer first. Neither shows the window: the tick does that.
 void PickGeneralEvent(EventSession& session, RandomSource& rng, GameHost& host);
+// Offers an article of a kind that still has unknown ones; after 150 fruitless draws of the
+// kind it falls back to a general event.
 void PickUnknownArticleEvent(EventSession& session, const GameState& state, RandomSource& rng,
                              GameHost& host);
 
@@ -57,3 +63,6 @@ void ShowEvent(EventSession& session, int r);
 bool AnswerYes(EventSession& session, GameState& state, GameHost& host);
 bool AnswerNo(EventSession& session, GameState& state);
 bool AnswerOk(EventSession& session, GameState& state);
+
+// Whether some article of the kind is not known yet.
+bool HasUnknownArticle(const GameState& state, ArticleKind kind);

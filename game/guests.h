@@ -13,8 +13,12 @@ double ComputePriceRating(const GameState& state);
 // 0..100, from the employed staff and the leased location's Variety (0 without a pub).
 int ComputeStaffRating(const GameState& state);
 
-// Round(price rating) + Variety + EntertainmentFactor + staff rating, unclamped.
+// Round(price rating) + Variety + EntertainmentFactor + staff rating, unclamped (only brought
+// into the int range). Without a pub the location's figures count as 0.
 int ComputeAttractiveness(const GameState& state, double priceRating, int staffRating);
+
+// PotentialCustomers in units of 4000, rounded; 0 without a pub.
+int ComputeCrowdBonus(const GameState& state);
 
 // Tick step 4: computes the price rating, sets the price gauge, returns the rating.
 double PriceGaugeStep(Game& game);

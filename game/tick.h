@@ -9,4 +9,6 @@ enum class TickOutcome {
 
 // One game minute ("Timer1Timer"): goal test, event roll, price gauge, clock and day end,
 // clock text, deliveries, staff and attractiveness gauges, guests, money display.
+// The window must not start a tick while one is still running (a wage message is shown with
+// the timer on).
 TickOutcome Tick(Game& game);

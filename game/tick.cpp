@@ -1,0 +1,193 @@
+#include "game/tick.h"
+
+#include "game/date_time.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "game/goals.h"
+#include "game/guests.h"
+#include "game/int_math.h"
+#include "game/number_format.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+constexpr double OneMinute = 1.0 / MinutesPerDay;
+// From 00:30 to 09:00 of the same date.
+constexpr double NightBreak = 510.0 / MinutesPerDay;
+
+constexpr std::array<std::string_view, 7> GoalMessages = {
+    "Herzlichen Glückwunsch. Sie haben alle Spielziele erreicht.",
+    "Zur Belohnung gibt es jetzt die Cheats.",
+    "Halten Sie \"STRG\" + \"ALT\" und \"SHIFT\" und drücken Sie \"F12\" und Ihr Vermögen steigt "
+    "um 10.000 €.",
+    "Halten Sie \"STRG\" + \"ALT\" und \"SHIFT\" und drücken Sie \"F11\" und Ihnen sind alle "
+    "Getränke bekannt.",
+    "Halten Sie \"STRG\" + \"ALT\" und \"SHIFT\" und drücken Sie \"F10\" und Ihnen sind alle "
+    "Weine bekannt.",
+    "Halten Sie \"STRG\" + \"ALT\" und \"SHIFT\" und drücken Sie \"F9\" und Ihnen sind alle "
+    "Speisen bekannt.",
+    "Das Spiel endet hier. Nochmals herzlichen Glückwunsch!",
+};
+
+// Game time stands still while the player reads the message.
+void ShowWithTimerStopped(GameHost& host, const std::string& text) {
+    host.SetTimerEnabled(false);
+    host.ShowMessage(text);
+    host.SetTimerEnabled(true);
+}
+
+void CelebrateGoals(GameHost& host) {
+    for (std::string_view message : GoalMessages) {
+        host.SetTimerEnabled(false);
+        host.ShowMessage(std::string(message));
+    }
+    host.Quit();
+}
+
+void RollForEvent(Game& game) {
+    const int d = game.Rng.Random(1440);
+    if (d == 0)
+        PickGeneralEvent(game.Event, game.Rng, game.Host);
+    else if (d == 1 || d == 2)
+        PickUnknownArticleEvent(game.Event, game.State, game.Rng, game.Host);
+    else
+        return;
+    game.Host.ShowEventWindow();
+}
+
+void ChargeInterest(GameState& state, GameHost& host) {
+    if (state.Debt <= 0)
+        return;
+    const double interest = state.Debt * 1 / 100;
+    ShowWithTimerStopped(host,
+                         "Die Kreditzinsen von " + FormatGeneral(interest) + " € werden fällig.");
+    state.Wealth -= interest;
+}
+
+void PayWages(GameState& state, GameHost& host) {
+    for (TStaffMember& member : state.StaffPool) {
+        if (!member.Employed)
+            continue;
+        if (member.WagePerDay > state.Wealth) {
+            const std::string name = member.Name.ToUtf8();
+            host.ShowMessage("Sie konnten " + name + " nicht bezahlen. " + name + " kündigt.");
+            member.Employed = false;
+        } else {
+            state.Wealth -= member.WagePerDay;
+        }
+    }
+}
+
+// Returns false when the rent cannot be paid: the game is lost.
+bool PayRent(GameState& state, GameHost& host) {
+    for (TLocation& location : state.Locations) {
+        if (!location.Leased)
+            continue;
+        if (state.Wealth >= location.RentPerDay) {
+            state.Wealth -= location.RentPerDay;
+            ShowWithTimerStopped(host, "Die Pacht für ihr Krugheim (Standort: " +
+                                           location.Name.ToUtf8() + ") wird fällig.");
+        } else {
+            host.SetTimerEnabled(false);
+            host.ShowMessage(
+                "Sie haben nicht genügend Geld um Ihre Pacht zu zahlen. Sie sind pleite.");
+            host.Quit();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Returns false on bankruptcy.
+bool AdvanceClock(GameState& state, GameHost& host) {
+    const DateTimeParts now = DecodeDateTime(state.GameClock);
+    if (now.Hour != 0 || now.Minute != 30) {
+        state.GameClock += OneMinute;
+        return true;
+    }
+    state.GameClock += NightBreak;
+    ChargeInterest(state, host);
+    PayWages(state, host);
+    return PayRent(state, host);
+}
+
+struct DeliveryTexts {
+    std::string_view Delivered;   // before the name
+    std::string_view RefusedHead; // before the name
+};
+
+constexpr std::string_view DeliveredTail = " wurde soeben geliefert.";
+constexpr std::string_view RefusedTail = " liefern. Sie haben allerdings nicht genügend Geld. "
+                                         "Der Lieferant fährt weg, ohne zu liefern.";
+
+void Deliver(GameState& state, GameHost& host, TArticle& article, const DeliveryTexts& texts) {
+    const std::int32_t quantity = state.Controls.StorageOrderQuantity;
+    const double cost = quantity * article.PurchasePrice;
+    const std::string name = article.Name.ToUtf8();
+    if (cost > state.Wealth) {
+        ShowWithTimerStopped(host,
+                             std::string(texts.RefusedHead) + name + std::string(RefusedTail));
+        return;
+    }
+    if (state.Controls.NotifyOnDelivery)
+        ShowWithTimerStopped(host,
+                             std::string(texts.Delivered) + name + std::string(DeliveredTail));
+    state.Wealth -= cost;
+    article.Stock = ClampToInt32(std::int64_t{article.Stock} + quantity);
+}
+
+// A negative countdown (only a damaged file has one) is never delivered, like 0.
+template <int N>
+void CompleteDeliveries(GameState& state, GameHost& host, OneBasedArray<TArticle, N>& articles,
+                        const DeliveryTexts& texts) {
+    for (TArticle& article : articles) {
+        if (article.DeliveryMinutes > 1)
+            --article.DeliveryMinutes;
+        if (article.DeliveryMinutes == 1) {
+            article.DeliveryMinutes = 0;
+            Deliver(state, host, article, texts);
+        }
+    }
+}
+
+void CompleteDeliveries(GameState& state, GameHost& host) {
+    CompleteDeliveries(state, host, state.Drinks,
+                       {"Getränk ", "Ein Lieferant wollte gerade das Getränk "});
+    CompleteDeliveries(state, host, state.Wines,
+                       {"Wein ", "Ein Lieferant wollte gerade den Wein "});
+    CompleteDeliveries(state, host, state.Dishes,
+                       {"Speise ", "Ein Lieferant wollte gerade die Speise "});
+}
+
+} // namespace
+
+TickOutcome Tick(Game& game) {
+    GameState& state = game.State;
+    GameHost& host = game.Host;
+
+    if (GoalsReached(state)) {
+        CelebrateGoals(host);
+        return TickOutcome::GameOver;
+    }
+
+    const TLocation* location = state.Leased();
+    host.SetGauge(Gauge::Entertainment, location ? location->EntertainmentFactor : 0);
+
+    RollForEvent(game);
+
+    const double priceRating = PriceGaugeStep(game);
+
+    if (!AdvanceClock(state, host))
+        return TickOutcome::GameOver;
+    host.SetClockText(ClockText(state.GameClock));
+
+    CompleteDeliveries(state, host);
+
+    const GuestRatings ratings = StaffAndAttractivenessStep(game, priceRating);
+    GuestStep(game, priceRating, ratings);
+
+    host.RefreshMoney();
+    return TickOutcome::Continue;
+}
