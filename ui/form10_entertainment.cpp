@@ -35,22 +35,22 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, cons
 QPushButton* MakeBuyButton(QWidget* parent, const char* name, int centre) {
     auto* button = new QPushButton(QStringLiteral("Kaufen"), parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(centre - 40, 250, 80, 25);
+    button->setGeometry(centre - 40, 230, 80, 25);
     return button;
 }
 
 } // namespace
 
 TForm10::TForm10() : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300) {
-    const QRect tvArea(30, 24, 165, 105);
-    const QRect musiciansArea(257, 24, 142, 105);
+    const QRect tvArea(30, 40, 165, 105);
+    const QRect musiciansArea(257, 40, 142, 105);
     Image1 = MakePicture(this, "Image1", QStringLiteral(":/pictures/tv.jpg"), tvArea);
     Label1 = MakeCaption(this, "Label1", QStringLiteral("Fernseher\nPreis: 4000 €"),
-                         QRect(tvArea.left(), 138, tvArea.width(), 30));
+                         QRect(tvArea.left(), 154, tvArea.width(), 30));
     Button1 = MakeBuyButton(this, "Button1", tvArea.center().x());
     Image2 = MakePicture(this, "Image2", QStringLiteral(":/pictures/musicians.jpg"), musiciansArea);
     Label2 = MakeCaption(this, "Label2", QStringLiteral("Musikanten\n4000 €"),
-                         QRect(musiciansArea.left(), 138, musiciansArea.width(), 30));
+                         QRect(musiciansArea.left(), 154, musiciansArea.width(), 30));
     Button2 = MakeBuyButton(this, "Button2", musiciansArea.center().x());
 
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
@@ -63,8 +63,8 @@ void TForm10::showEvent(QShowEvent* event) {
 }
 
 void TForm10::paintEvent(QPaintEvent* event) {
-    SyncButtons();
     TDialogForm::paintEvent(event);
+    paintRefresh_.Request();
 }
 
 void TForm10::SyncButtons() {

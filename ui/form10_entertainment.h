@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 
 class QLabel;
 class QPushButton;
@@ -28,4 +29,5 @@ protected:
 
 private:
     void SyncButtons();
+    PaintRefresh paintRefresh_{this, [this] { SyncButtons(); }};
 };

@@ -2,6 +2,7 @@
 
 #include "game/bank.h"
 #include "game/number_format.h"
+#include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
 
@@ -25,6 +26,7 @@ QSpinBox* MakeAmountField(QWidget* parent, const char* name, int top) {
     field->setRange(0, BankAmountMaximum);
     field->setValue(0);
     field->setGeometry(8, top, 92, 22);
+    GiveOutlineOnBlack(field);
     return field;
 }
 
@@ -60,7 +62,7 @@ TForm12::TForm12() : TDialogForm(QStringLiteral("Bank"), 145, 205) {
 
 void TForm12::paintEvent(QPaintEvent* event) {
     TDialogForm::paintEvent(event);
-    FormPaint();
+    paintRefresh_.Request();
 }
 
 void TForm12::FormPaint() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 
 class QLabel;
 class QPushButton;
@@ -40,4 +41,5 @@ private:
     void ShowOutcome(const std::string& refusal);
 
     double creditLimit_ = 0;
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

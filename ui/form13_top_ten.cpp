@@ -38,7 +38,7 @@ TForm13::TForm13() : TDialogForm(QStringLiteral("Top Ten"), 435, 300) {
 
 void TForm13::paintEvent(QPaintEvent* event) {
     TDialogForm::paintEvent(event);
-    FormPaint();
+    paintRefresh_.Request();
 }
 
 void TForm13::FormPaint() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -19,4 +20,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

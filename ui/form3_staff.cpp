@@ -1,6 +1,7 @@
 #include "ui/form3_staff.h"
 
 #include "game/staff.h"
+#include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
 
@@ -41,6 +42,7 @@ TForm3::TForm3() : TDialogForm(QStringLiteral("Personal"), 324, 136) {
     ProgressBar1->setRange(1, 10);
     ProgressBar1->setValue(1);
     ProgressBar1->setTextVisible(false);
+    GiveOutlineOnBlack(ProgressBar1);
 
     Label8 = MakeLabel(this, "Label8", QString(), 96, 56, 150);
     Label6 = MakeLabel(this, "Label6", QString(), 96, 78, 150);
@@ -58,7 +60,7 @@ TForm3::TForm3() : TDialogForm(QStringLiteral("Personal"), 324, 136) {
 
 void TForm3::paintEvent(QPaintEvent* event) {
     TDialogForm::paintEvent(event);
-    FormPaint();
+    paintRefresh_.Request();
 }
 
 void TForm3::FormPaint() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 
 class QLabel;
 class QProgressBar;
@@ -38,4 +39,5 @@ protected:
 private:
     // Shows the change at once and repaints.
     void Refresh();
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

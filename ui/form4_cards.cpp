@@ -1,6 +1,7 @@
 #include "ui/form4_cards.h"
 
 #include "game/cards.h"
+#include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
 #include "ui/sorted_names.h"
@@ -73,12 +74,14 @@ TCardForm::TCardForm(CardDescription description)
     CheckListBox1 = new QListWidget(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     CheckListBox1->setGeometry(7, 6, 166, 103);
+    GiveOutlineOnBlack(CheckListBox1);
 
     Label1 = new QLabel(description_.HelpLines.join(QLatin1Char('\n')), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(177, 5, 202, 104);
+    // Wider than the 202 pixels of the design: the longest line needs it in this font.
+    Label1->setGeometry(177, 5, 220, 104);
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));

@@ -2,6 +2,7 @@
 
 #include "game/number_format.h"
 #include "game/prices.h"
+#include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
 #include "ui/sorted_names.h"
@@ -62,14 +63,16 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(61, 52, 146, 169);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    GiveOutlineOnBlack(ListBox1);
 
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), 212, 52, 70);
-    Label5 = MakeLabel(this, "Label5", QString(), 282, 52, 64);
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), 212, 70, 68);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), 207, 52, 74);
+    Label5 = MakeLabel(this, "Label5", QString(), 285, 52, 62);
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), 207, 70, 74);
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(281, 67, 44, 21);
+    GiveOutlineOnBlack(Edit1);
 
     Label6 = MakeLabel(this, "Label6", QStringLiteral("€"), 328, 70, 16);
 
@@ -78,7 +81,9 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     Button1->setGeometry(226, 91, 100, 25);
 
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm8::ComboBox1Change);
+    // A click on the entry already selected shows it again, as a selection change does.
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm8::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
     connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
 }
 

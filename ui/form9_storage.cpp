@@ -1,6 +1,7 @@
 #include "ui/form9_storage.h"
 
 #include "game/storage.h"
+#include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
 
@@ -27,6 +28,7 @@ QListWidget* MakeList(QWidget* parent, const char* name, int left) {
     list->setObjectName(QLatin1String(name));
     list->setGeometry(left, 40, 155, 190);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    GiveOutlineOnBlack(list);
     return list;
 }
 
@@ -66,6 +68,7 @@ TForm9::TForm9() : TDialogForm(QStringLiteral("Lager"), 335, 319) {
     CheckBox1 = new QCheckBox(QStringLiteral("Alle nachbestellen"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(8, 256, 155, 20);
+    GiveOutlineOnBlack(CheckBox1);
     Button1 = MakeButton(this, "Button1", 8);
 
     Label3 = MakeLabel(this, "Label3",
@@ -75,15 +78,19 @@ TForm9::TForm9() : TDialogForm(QStringLiteral("Lager"), 335, 319) {
     Label4 = MakeLabel(this, "Label4", QString(), 172, 236, 14);
     Button2 = MakeButton(this, "Button2", 172);
 
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm9::ListBox1Click);
-    connect(ListBox2, &QListWidget::itemSelectionChanged, this, &TForm9::ListBox2Click);
+    // A click on the entry already selected shows its stock again, as a selection change does.
+    for (QListWidget* list : {ListBox1, ListBox2}) {
+        const auto click = list == ListBox1 ? &TForm9::ListBox1Click : &TForm9::ListBox2Click;
+        connect(list, &QListWidget::itemSelectionChanged, this, click);
+        connect(list, &QListWidget::itemClicked, this, click);
+    }
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
 }
 
 void TForm9::paintEvent(QPaintEvent* event) {
     TDialogForm::paintEvent(event);
-    FormPaint();
+    paintRefresh_.Request();
 }
 
 TForm9::ListsContent TForm9::CurrentContent() const {

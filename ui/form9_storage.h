@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 #include "ui/sorted_names.h"
 
 #include <vector>
@@ -56,4 +57,5 @@ private:
     const ArticleEntry* Selected(QListWidget* list, const std::vector<ArticleEntry>& shown) const;
 
     ListsContent shown_;
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

@@ -54,6 +54,12 @@ bool DecodeInto(const unsigned char* data, unsigned long size, QImage* image) {
 
 } // namespace
 
+// The pictures are compiled into a static library; naming their initialiser here makes the
+// linker keep them.
+static void RegisterPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+}
+
 QImage DecodeJpeg(const QByteArray& bytes) {
     if (bytes.isEmpty())
         return {};
@@ -65,6 +71,7 @@ QImage DecodeJpeg(const QByteArray& bytes) {
 }
 
 QImage LoadJpegResource(const QString& path) {
+    RegisterPictureResources();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

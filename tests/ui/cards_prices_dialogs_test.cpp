@@ -72,7 +72,7 @@ private slots:
 
         // Known later: only the next opening shows it; an ordinary repaint does not.
         state.Drinks[7].Known = true;
-        Form4->repaint();
+        Repaint(Form4);
         QCOMPARE(Form4->CheckListBox1->count(), 6);
         OpenDrinksCard();
         QCOMPARE(Form4->CheckListBox1->count(), 7);
@@ -234,7 +234,7 @@ private slots:
 
         // Off the card meanwhile: still listed until the next rebuild.
         state.Drinks[9].OnCard = false;
-        Form8->repaint();
+        Repaint(Form8);
         QCOMPARE(Form8->ListBox1->count(), 2);
     }
 
@@ -275,7 +275,9 @@ private slots:
         }
         QCOMPARE(pils.SalePrice, 7.0);
 
-        Form8->ListBox1->setCurrentRow(0);
+        QListWidget* list = Form8->ListBox1;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
         QCOMPARE(Form8->Edit1->text(), QStringLiteral("7"));
     }
 

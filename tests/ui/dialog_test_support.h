@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -60,6 +61,21 @@ inline void StartProgram(RandomSource* rng = nullptr) {
                                                              : "Speise ";
             Article(state, kind, i).Name = ShortString50::FromUtf8(prefix + std::to_string(i));
         }
+}
+
+// Paints a window now, and lets what its paint asked for run.
+inline void Repaint(QWidget* window) {
+    window->repaint();
+    QCoreApplication::processEvents();
+}
+
+// Shows a window and paints it once it is on the screen, as the windowing system would.
+[[nodiscard]] inline bool ShowAndPaint(QWidget* window) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    Repaint(window);
+    return true;
 }
 
 inline void SetName(TArticle& article, const char* utf8Name) {

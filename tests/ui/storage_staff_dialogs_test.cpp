@@ -80,8 +80,7 @@ private slots:
         SetName(state.Drinks[2], "gelbe Limonade");
         Stock(state.Drinks[2], 300);
         state.Drinks[3].Stock = 0; // not on a card
-        Form9->show();
-        Form9->repaint();
+        QVERIFY(ShowAndPaint(Form9));
         QCOMPARE(Entries(Form9->ListBox1), QStringList({"Gulasch", "Pils"}));
         QCOMPARE(Entries(Form9->ListBox2),
                  QStringList({"gelbe Limonade", "Müller-Thurgau", "Speise 3"}));
@@ -91,12 +90,12 @@ private slots:
         Select(Form9->ListBox2, QStringLiteral("Müller-Thurgau"));
         QCOMPARE(Form9->Label4->text(), QStringLiteral("Lagerbestand: 11"));
         // Repaints that change nothing keep the selection and the stock shown.
-        Form9->repaint();
+        Repaint(Form9);
         QCOMPARE(Form9->Label4->text(), QStringLiteral("Lagerbestand: 11"));
         QCOMPARE(Form9->ListBox2->selectedItems().size(), 1);
         // A sale that moves an article to the other list rebuilds both at the next paint.
         state.Wines[1].Stock = 10;
-        Form9->repaint();
+        Repaint(Form9);
         QCOMPARE(Entries(Form9->ListBox1), QStringList({"Gulasch", "Müller-Thurgau", "Pils"}));
         QCOMPARE(Form9->Label4->text(), QString());
         QCOMPARE(Form9->ListBox2->selectedItems().size(), 0);
@@ -110,8 +109,7 @@ private slots:
         SetName(state.Dishes[4], "Gulasch");
         Stock(state.Dishes[4], 3);
         Stock(state.Drinks[5], 3);
-        Form9->show();
-        Form9->repaint();
+        QVERIFY(ShowAndPaint(Form9));
 
         MessageAnswerer player;
         QTest::mouseClick(Form9->Button1, Qt::LeftButton);
@@ -154,8 +152,7 @@ private slots:
         Stock(state.Wines[1], 0);
         Stock(state.Drinks[1], 0);
         Stock(state.Dishes[1], 0);
-        Form9->show();
-        Form9->repaint();
+        QVERIFY(ShowAndPaint(Form9));
         Form9->CheckBox1->setChecked(true);
 
         MessageAnswerer player;
@@ -179,8 +176,7 @@ private slots:
         state.Controls.NotifyDeliveryTime = false;
         SetName(state.Wines[2], "Merlot");
         Stock(state.Wines[2], 40, 200);
-        Form9->show();
-        Form9->repaint();
+        QVERIFY(ShowAndPaint(Form9));
 
         MessageAnswerer player;
         QTest::mouseClick(Form9->Button2, Qt::LeftButton);
@@ -210,8 +206,7 @@ private slots:
             member.WagePerDay = 4 * member.Experience;
         }
         state.StaffCursor = 1;
-        Form3->show();
-        Form3->repaint();
+        QVERIFY(ShowAndPaint(Form3));
         QCOMPARE(Form3->Label4->text(), QStringLiteral("Person 1"));
         QCOMPARE(Form3->Label8->text(), QStringLiteral("Koch"));
         QCOMPARE(Form3->Label6->text(), QStringLiteral("4 € / Tag"));
@@ -239,7 +234,7 @@ private slots:
 
         // A damaged game's cursor is brought back into the pool.
         state.StaffCursor = 77;
-        Form3->repaint();
+        Repaint(Form3);
         QCOMPARE(Form3->Label4->text(), QStringLiteral("Person 20"));
         QCOMPARE(state.StaffCursor, 20);
     }
@@ -254,8 +249,7 @@ private slots:
         member.HireDate = 45000;
         state.StaffCursor = 3;
         state.Wealth = 10;
-        Form3->show();
-        Form3->repaint();
+        QVERIFY(ShowAndPaint(Form3));
         QVERIFY(Form3->Button4->isVisible());
 
         MessageAnswerer player;
