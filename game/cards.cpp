@@ -1,22 +1,8 @@
 #include "game/cards.h"
 
+#include "game/int_math.h"
+
 #include <cstdint>
-#include <limits>
-
-namespace {
-
-// A saved game may carry any stock; the sum stays in the Integer range instead of wrapping
-// round to a negative stock.
-std::int32_t AddUnits(std::int32_t stock, std::int32_t units) {
-    const std::int64_t sum = static_cast<std::int64_t>(stock) + units;
-    if (sum > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (sum < std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(sum);
-}
-
-} // namespace
 
 double FirstStockCost(const GameState& state, const TArticle& article) {
     return state.Controls.CardOrderQuantity * article.PurchasePrice;
@@ -30,7 +16,8 @@ bool PutOnCard(Game& game, ArticleKind kind, int index) {
     if (cost > state.Wealth)
         return false;
     article.OnCard = true;
-    article.Stock = AddUnits(article.Stock, quantity);
+    // A saved game may carry any stock; the sum stays in range instead of wrapping round.
+    article.Stock = ClampToInt32(std::int64_t{article.Stock} + quantity);
     state.Wealth -= cost;
     game.Host.RefreshMoney();
     article.SalePrice = article.PurchasePrice + 1.5;

@@ -1,8 +1,8 @@
 #include "game/entertainment.h"
 
-#include <algorithm>
+#include "game/int_math.h"
+
 #include <cstdint>
-#include <limits>
 
 std::string NotEnoughMoneyForEntertainmentMessage(Entertainment what) {
     if (what == Entertainment::Television)
@@ -16,9 +16,8 @@ std::optional<int> BuyEntertainment(Game& game, Entertainment what) {
         return std::nullopt;
     TLocation* pub = state.Leased();
     if (pub)
-        pub->EntertainmentFactor = static_cast<std::int32_t>(
-            std::min<std::int64_t>(std::int64_t{pub->EntertainmentFactor} + EntertainmentFactorGain,
-                                   std::numeric_limits<std::int32_t>::max()));
+        pub->EntertainmentFactor =
+            ClampToInt32(std::int64_t{pub->EntertainmentFactor} + EntertainmentFactorGain);
     state.Wealth -= EntertainmentPrice;
     game.Host.RefreshMoney();
     if (what == Entertainment::Television)
