@@ -44,7 +44,7 @@ TDialogForm::TDialogForm(const QString& caption, int clientWidth, int clientHeig
 
 void TDialogForm::FormClose() {
     hide();
-    if (Form1)
+    if (Form1 && !Form1->Ending())
         Form1->show();
 }
 

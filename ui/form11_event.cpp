@@ -1,3 +1,111 @@
 #include "ui/form11_event.h"
 
-TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {}
+#include "game/events.h"
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int RowFontPixels = 27;
+} // namespace
+
+TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
+    setObjectName(QStringLiteral("Form11"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    move(187, 103);
+
+    Label1 = new QLabel(QStringLiteral("Ereigniss"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(GamePixelFont(48, true));
+    Label1->setGeometry(156, -7, 216, 56);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Label2 = AddRow("Label2", 49);
+    Label3 = AddRow("Label3", 81);
+    Label4 = AddRow("Label4", 112);
+    Label5 = AddRow("Label5", 144);
+    Label6 = AddRow("Label6", 175);
+    Label7 = AddRow("Label7", 207);
+    Label8 = AddRow("Label8", 238);
+
+    Button1 = AddButton("Button1", QStringLiteral("Ja"), 109, &TForm11::Button1Click);
+    Button2 = AddButton("Button2", QStringLiteral("Nein"), 320, &TForm11::Button2Click);
+    Button3 = AddButton("Button3", QStringLiteral("OK"), 215, &TForm11::Button3Click);
+}
+
+QLabel* TForm11::AddRow(const char* name, int top) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(GamePixelFont(RowFontPixels));
+    label->setGeometry(2, top, 530, 31);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* TForm11::AddButton(const char* name, const QString& caption, int left,
+                                void (TForm11::*handler)()) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(GamePixelFont(RowFontPixels));
+    button->setGeometry(left, 272, 100, 25);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void TForm11::ShowView() {
+    const EventView& view = Form1->game().Event.View;
+    QLabel* const rows[] = {Label2, Label3, Label4, Label5, Label6, Label7, Label8};
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        rows[i]->setText(QString::fromStdString(view.Rows[i]));
+    Button1->setVisible(view.YesVisible);
+    Button2->setVisible(view.NoVisible);
+    Button3->setVisible(view.OkVisible);
+}
+
+template <class Answer> void TForm11::Answered(Answer answer) {
+    bool closeNow = false;
+    {
+        // An answer may show a message; no tick may pick a new event under it.
+        TForm1::TickBlocker answering(*Form1);
+        Game& game = Form1->game();
+        closeNow = answer(game);
+    }
+    if (closeNow)
+        FormClose();
+    else
+        ShowView();
+}
+
+void TForm11::Button1Click() {
+    Answered([](Game& game) { return AnswerYes(game.Event, game.State, game.Host); });
+}
+
+void TForm11::Button2Click() {
+    Answered([](Game& game) { return AnswerNo(game.Event, game.State); });
+}
+
+void TForm11::Button3Click() {
+    Answered([](Game& game) { return AnswerOk(game.Event, game.State); });
+}
+
+void TForm11::FormClose() {
+    hide();
+    if (Form1->Ending())
+        return;
+    Form1->SetTimerEnabled(true);
+    Form1->show();
+}
+
+void TForm11::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+void TForm11::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        return;
+    TDialogForm::keyPressEvent(event);
+}

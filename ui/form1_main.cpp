@@ -1,48 +1,432 @@
 #include "ui/form1_main.h"
 
+#include "game/date_time.h"
+#include "game/guests.h"
+#include "game/new_game.h"
+#include "game/number_format.h"
+#include "game/rewards.h"
+#include "game/tick.h"
+#include "ui/dialog_form.h"
+#include "ui/form10_entertainment.h"
+#include "ui/form11_event.h"
+#include "ui/form12_bank.h"
+#include "ui/form13_top_ten.h"
+#include "ui/form16_goals.h"
+#include "ui/form2_lease.h"
+#include "ui/form3_staff.h"
+#include "ui/form4_cards.h"
+#include "ui/form7_settings.h"
+#include "ui/form8_prices.h"
+#include "ui/form9_storage.h"
+#include "ui/forms.h"
+#include "ui/message_box.h"
+#include "ui/saved_game_dialogs.h"
 #include "widgets/led_meter.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
+#include <optional>
 
-// Skeleton; the window is built in its own change.
-TForm1::TForm1(RandomSource* rng)
-    : ownRng_(rng ? nullptr : std::make_unique<GameRandom>()),
-      game_(rng ? *rng : *ownRng_, *this) {
-    setWindowTitle(QStringLiteral("Das Krugheim"));
-    Timer1 = new QTimer(this);
+namespace {
+constexpr int ClientWidth = 427; // with a usual frame and title bar the window is 435 x 338
+constexpr int ClientHeight = 311;
+constexpr int DesignInterval = 400;
+
+// Interval of a speed key, or nullopt for any other character.
+std::optional<int> SpeedKeyInterval(QChar key) {
+    switch (key.unicode()) {
+    case u'0':
+        return SpeedInterval(SpeedPause);
+    case u'1':
+        return SpeedInterval(SpeedSlow);
+    case u'2':
+        return SpeedInterval(SpeedNormal);
+    case u'3':
+        return SpeedInterval(SpeedFast);
+    default:
+        return std::nullopt;
+    }
 }
 
-TForm1::~TForm1() = default;
+std::optional<RewardKey> RewardKeyOf(int key) {
+    switch (key) {
+    case Qt::Key_F9:
+        return RewardKey::F9;
+    case Qt::Key_F10:
+        return RewardKey::F10;
+    case Qt::Key_F11:
+        return RewardKey::F11;
+    case Qt::Key_F12:
+        return RewardKey::F12;
+    default:
+        return std::nullopt;
+    }
+}
 
-void TForm1::vermoegenanzeigen() {}
-void TForm1::knoepfezeigen() {}
-double TForm1::pve() const { return 0; }
-void TForm1::Button1Click() {}
-void TForm1::Button2Click() {}
-void TForm1::Button3Click() {}
-void TForm1::Button4Click() {}
-void TForm1::Button5Click() {}
-void TForm1::Button6Click() {}
-void TForm1::Button7Click() {}
-void TForm1::Button8Click() {}
-void TForm1::Button9Click() {}
-void TForm1::Button10Click() {}
-void TForm1::Button11Click() {}
-void TForm1::Button12Click() {}
-void TForm1::Button13Click() {}
-void TForm1::Button15Click() {}
-void TForm1::Button16Click() {}
-void TForm1::Button17Click() {}
-void TForm1::Timer1Timer() {}
-void TForm1::FormKeyPress(QChar) {}
-void TForm1::FormKeyUp(int, Qt::KeyboardModifiers) {}
-bool TForm1::TimerEnabled() const { return Timer1->isActive(); }
-void TForm1::SetTimerInterval(int milliseconds) { Timer1->setInterval(milliseconds); }
-void TForm1::ShowMessage(const std::string&) {}
-void TForm1::SetTimerEnabled(bool) {}
-void TForm1::ShowEventWindow() {}
-void TForm1::SetGauge(Gauge, int) {}
-void TForm1::SetClockText(const std::string&) {}
-void TForm1::RefreshMoney() {}
-void TForm1::Quit() {}
+bool RewardModifiersHeld(Qt::KeyboardModifiers modifiers) {
+    const Qt::KeyboardModifiers needed = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+    return (modifiers & needed) == needed;
+}
+
+void SetLabelText(QWidget* form, const char* labelName, const QString& text) {
+    if (!form)
+        return;
+    if (auto* label = form->findChild<QLabel*>(QString::fromLatin1(labelName)))
+        label->setText(text);
+}
+
+// The card and price dialogs rebuild their lists before they are shown, when they offer it.
+template <class Form> void RebuildList(Form* form, QObject* sender) {
+    if constexpr (requires { form->FormPaint(sender); })
+        form->FormPaint(sender);
+}
+} // namespace
+
+TForm1::TForm1(RandomSource* rng)
+    : ownRng_(rng ? nullptr : std::make_unique<GameRandom>()), game_(rng ? *rng : *ownRng_, *this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Das Krugheim"));
+    setFixedSize(ClientWidth, ClientHeight);
+    ApplyGameLook(this);
+    BuildControls();
+    SetFocusOrder();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(DesignInterval);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    SaveDialog1 = [this] { return AskPathToSave(this); };
+    OpenDialog1 = [this] { return AskPathToOpen(this); };
+    EndProgram = [] { QCoreApplication::exit(0); };
+
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
+
+QPushButton* TForm1::AddButton(const char* name, const QString& caption, int left, int top,
+                               int width, bool visible, void (TForm1::*handler)()) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, top, width, 25);
+    button->setVisible(visible);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+QLabel* TForm1::AddLabel(const char* name, const QString& caption, int left, int top,
+                         bool visible) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->adjustSize();
+    label->setVisible(visible);
+    return label;
+}
+
+TLEDMeter* TForm1::AddGauge(const char* name, int top) {
+    auto* gauge = new TLEDMeter(this);
+    gauge->setObjectName(QString::fromLatin1(name));
+    gauge->setGeometry(264, top, 143, 11);
+    gauge->SetBevelStyle(bvLowered);
+    gauge->SetColorLED1(QColor(255, 0, 0));
+    gauge->SetColorLED2(QColor(255, 255, 0));
+    gauge->SetColorLED3(QColor(0, 255, 0));
+    gauge->SetColorSeperator(Qt::black);
+    gauge->SetDirection(mdRight);
+    gauge->SetLEDContrast(7);
+    gauge->SetMax(100);
+    gauge->SetMin(0);
+    gauge->SetNumDigits(20);
+    gauge->SetSingleLED(false);
+    gauge->SetStartColor2(50);
+    gauge->SetStartColor3(75);
+    gauge->SetPosition(0);
+    return gauge;
+}
+
+void TForm1::BuildControls() {
+    Button1 = AddButton("Button1", QStringLiteral("Spiel starten"), 32, 24, 218, true,
+                        &TForm1::Button1Click);
+    Button2 = AddButton("Button2", QStringLiteral("Kneipe pachten"), 32, 55, 100, false,
+                        &TForm1::Button2Click);
+    Button3 =
+        AddButton("Button3", QStringLiteral("Top Ten"), 150, 55, 100, false, &TForm1::Button3Click);
+    Button7 =
+        AddButton("Button7", QStringLiteral("Personal"), 32, 86, 100, false, &TForm1::Button7Click);
+    Button8 =
+        AddButton("Button8", QStringLiteral("Bank"), 150, 86, 100, false, &TForm1::Button8Click);
+    Button4 = AddButton("Button4", QStringLiteral("Getränkekarte"), 32, 117, 100, false,
+                        &TForm1::Button4Click);
+    Button16 = AddButton("Button16", QStringLiteral("Lager"), 150, 117, 100, false,
+                         &TForm1::Button16Click);
+    Button5 = AddButton("Button5", QStringLiteral("Speisekarte"), 32, 148, 100, false,
+                        &TForm1::Button5Click);
+    Button6 = AddButton("Button6", QStringLiteral("Weinkarte"), 32, 179, 100, false,
+                        &TForm1::Button6Click);
+    Button15 = AddButton("Button15", QStringLiteral("Einstellungen"), 150, 179, 100, true,
+                         &TForm1::Button15Click);
+    Button10 = AddButton("Button10", QStringLiteral("Preise"), 32, 210, 100, false,
+                         &TForm1::Button10Click);
+    Button12 =
+        AddButton("Button12", QStringLiteral("Laden"), 150, 210, 100, true, &TForm1::Button12Click);
+    Button9 = AddButton("Button9", QStringLiteral("Unterhaltung"), 32, 241, 100, false,
+                        &TForm1::Button9Click);
+    Button11 = AddButton("Button11", QStringLiteral("Speichern"), 150, 241, 100, false,
+                         &TForm1::Button11Click);
+    Button17 = AddButton("Button17", QStringLiteral("Spielziele"), 32, 272, 100, true,
+                         &TForm1::Button17Click);
+    Button13 = AddButton("Button13", QStringLiteral("Spielende"), 150, 272, 100, true,
+                         &TForm1::Button13Click);
+
+    Label1 = AddLabel("Label1", QStringLiteral("Vermögen"), 264, 23, false);
+    Label2 = AddLabel("Label2", QStringLiteral("Zeit"), 264, 37, false);
+    Label7 = AddLabel("Label7", QStringLiteral("Schnelligkeit Personal:"), 264, 95, true);
+    Progressbar5 = AddGauge("Progressbar5", 112);
+    Label3 = AddLabel("Label3", QStringLiteral("Vielfalt:"), 264, 136, true);
+    Progressbar1 = AddGauge("Progressbar1", 152);
+    Label4 = AddLabel("Label4", QStringLiteral("Unterhaltungsfaktor:"), 264, 175, true);
+    Progressbar2 = AddGauge("Progressbar2", 192);
+    Label5 = AddLabel("Label5", QStringLiteral("Preise:"), 264, 215, true);
+    Progressbar3 = AddGauge("Progressbar3", 232);
+    Label6 = AddLabel("Label6", QStringLiteral("Gesamtattraktivität:"), 264, 255, true);
+    Progressbar4 = AddGauge("Progressbar4", 272);
+}
+
+void TForm1::SetFocusOrder() {
+    QWidget* const order[] = {Button1,  Button2,  Button3,  Button4,  Button5,  Button6,
+                              Button7,  Button8,  Button9,  Button10, Button11, Button12,
+                              Button13, Button15, Button16, Button17};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TForm1::vermoegenanzeigen() {
+    const QString text = QString::fromStdString(MoneyText(state().Wealth));
+    Label1->setText(text);
+    Label1->adjustSize();
+    SetLabelText(Form4, "Label3", text);
+    SetLabelText(Form5, "Label3", text);
+    SetLabelText(Form6, "Label3", text);
+    SetLabelText(Form12, "Label1", text);
+    shownWealth_ = state().Wealth;
+    moneyShown_ = true;
+}
+
+void TForm1::knoepfezeigen() {
+    for (QPushButton* button :
+         {Button7, Button4, Button5, Button6, Button10, Button9, Button3, Button8, Button16})
+        button->show();
+}
+
+void TForm1::HideManagementButtons() {
+    for (QPushButton* button :
+         {Button7, Button4, Button5, Button6, Button10, Button9, Button3, Button8, Button16})
+        button->hide();
+}
+
+double TForm1::pve() const {
+    return ::pve(game_.State);
+}
+
+void TForm1::Button1Click() {
+    NewGame(game_, NowAsDateTime());
+    SetClockText(ClockText(state().GameClock));
+    vermoegenanzeigen();
+    Button2->show();
+    Button11->show();
+    Label1->show();
+    Label2->show();
+    Button1->setEnabled(false);
+    SetTimerEnabled(true);
+}
+
+void TForm1::OpenDialog(QWidget* dialog) {
+    hide();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void TForm1::Button2Click() {
+    OpenDialog(Form2);
+}
+void TForm1::Button3Click() {
+    OpenDialog(Form13);
+}
+void TForm1::Button7Click() {
+    OpenDialog(Form3);
+}
+void TForm1::Button8Click() {
+    OpenDialog(Form12);
+}
+void TForm1::Button9Click() {
+    OpenDialog(Form10);
+}
+void TForm1::Button15Click() {
+    OpenDialog(Form7);
+}
+void TForm1::Button16Click() {
+    OpenDialog(Form9);
+}
+void TForm1::Button17Click() {
+    OpenDialog(Form16);
+}
+
+void TForm1::Button4Click() {
+    hide();
+    RebuildList(Form4, Button4);
+    OpenDialog(Form4);
+}
+
+void TForm1::Button5Click() {
+    hide();
+    RebuildList(Form5, Button5);
+    OpenDialog(Form5);
+}
+
+void TForm1::Button6Click() {
+    hide();
+    RebuildList(Form6, Button6);
+    OpenDialog(Form6);
+}
+
+void TForm1::Button10Click() {
+    hide();
+    RebuildList(Form8, Button10);
+    OpenDialog(Form8);
+}
+
+void TForm1::Button13Click() {
+    Quit();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Quit();
+}
+
+void TForm1::Timer1Timer() {
+    if (TickRunning() || ending_)
+        return;
+    TickBlocker tickInProgress(*this);
+    // After GameOver the host's Quit has already ended everything; nothing else is to run.
+    Tick(game_);
+}
+
+void TForm1::FormKeyPress(QChar key) {
+    if (const std::optional<int> interval = SpeedKeyInterval(key))
+        SetTimerInterval(*interval);
+}
+
+void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
+    if (!RewardModifiersHeld(modifiers))
+        return;
+    if (const std::optional<RewardKey> reward = RewardKeyOf(key)) {
+        if (GrantReward(state(), *reward))
+            vermoegenanzeigen();
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    // A handled key is consumed, so that its way up through the parents does not repeat it.
+    if (type == QEvent::KeyPress) {
+        const QString text = keyEvent->text();
+        if (text.size() != 1 || !SpeedKeyInterval(text[0]))
+            return false;
+        FormKeyPress(text[0]);
+        return true;
+    }
+    if (keyEvent->isAutoRepeat() || !RewardKeyOf(keyEvent->key()))
+        return false;
+    FormKeyUp(keyEvent->key(), keyEvent->modifiers());
+    return RewardModifiersHeld(keyEvent->modifiers());
+}
+
+bool TForm1::TimerEnabled() const {
+    return Timer1->isActive();
+}
+
+void TForm1::SetTimerInterval(int milliseconds) {
+    Timer1->setInterval(milliseconds);
+}
+
+void TForm1::ShowMessage(const std::string& text) {
+    ShowGameMessage(text);
+}
+
+void TForm1::SetTimerEnabled(bool enabled) {
+    if (!enabled)
+        Timer1->stop();
+    else if (!Timer1->isActive() && !ending_)
+        Timer1->start();
+}
+
+void TForm1::ShowEventWindow() {
+    Form11->ShowView();
+    Form11->show();
+    Form11->raise();
+    Form11->activateWindow();
+    hide();
+}
+
+void TForm1::SetGauge(Gauge gauge, int value) {
+    switch (gauge) {
+    case Gauge::Variety:
+        Progressbar1->SetPosition(value);
+        break;
+    case Gauge::Entertainment:
+        Progressbar2->SetPosition(value);
+        break;
+    case Gauge::Prices:
+        Progressbar3->SetPosition(value);
+        break;
+    case Gauge::Attractiveness:
+        Progressbar4->SetPosition(value);
+        break;
+    case Gauge::Staff:
+        Progressbar5->SetPosition(value);
+        break;
+    }
+}
+
+void TForm1::SetClockText(const std::string& text) {
+    if (text == clockText_)
+        return;
+    clockText_ = text;
+    Label2->setText(QString::fromStdString(text));
+    Label2->adjustSize();
+}
+
+void TForm1::RefreshMoney() {
+    // Called by every tick: the five labels are only rewritten when the amount changed.
+    if (moneyShown_ && state().Wealth == shownWealth_)
+        return;
+    vermoegenanzeigen();
+}
+
+void TForm1::Quit() {
+    if (ending_)
+        return;
+    ending_ = true;
+    Timer1->stop();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    if (EndProgram)
+        EndProgram();
+}

@@ -4,9 +4,11 @@
 #include "game/game_host.h"
 #include "game/random.h"
 
+#include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -56,6 +58,24 @@ public:
     bool TimerEnabled() const;
     void SetTimerInterval(int milliseconds);
 
+    // True once the program is ending (goals, bankruptcy, "Spielende"): nothing is shown and
+    // the timer stays off from then on.
+    bool Ending() const { return ending_; }
+
+    // While one of these lives no tick starts. A tick holds one itself, so ticks never nest
+    // even when a message box of a tick runs the event loop.
+    class TickBlocker {
+    public:
+        explicit TickBlocker(TForm1& form) : form_(form) { ++form_.tickBlockers_; }
+        ~TickBlocker() { --form_.tickBlockers_; }
+        TickBlocker(const TickBlocker&) = delete;
+        TickBlocker& operator=(const TickBlocker&) = delete;
+
+    private:
+        TForm1& form_;
+    };
+    bool TickRunning() const { return tickBlockers_ > 0; }
+
     // GameHost
     void ShowMessage(const std::string& text) override;
     void SetTimerEnabled(bool enabled) override;
@@ -69,6 +89,10 @@ public:
     // back a path (empty = cancelled).
     std::function<QString()> SaveDialog1;
     std::function<QString()> OpenDialog1;
+
+    // The last step of ending the program: leaves the event loop. Tests replace it to keep
+    // their process running.
+    std::function<void()> EndProgram;
 
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
@@ -100,7 +124,27 @@ public:
     TLEDMeter* Progressbar5 = nullptr;
     QTimer* Timer1 = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Key preview: the speed and reward keys work whichever control has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QPushButton* AddButton(const char* name, const QString& caption, int left, int top, int width,
+                           bool visible, void (TForm1::*handler)());
+    QLabel* AddLabel(const char* name, const QString& caption, int left, int top, bool visible);
+    TLEDMeter* AddGauge(const char* name, int top);
+    void BuildControls();
+    void SetFocusOrder();
+    void OpenDialog(QWidget* dialog);
+    void ShowStageOfLoadedGame();
+    void HideManagementButtons();
+
     std::unique_ptr<RandomSource> ownRng_;
     Game game_;
+    int tickBlockers_ = 0;
+    bool ending_ = false;
+    bool moneyShown_ = false;
+    double shownWealth_ = 0;
+    std::string clockText_;
 };

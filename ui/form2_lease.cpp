@@ -1,3 +1,108 @@
 #include "ui/form2_lease.h"
 
-TForm2::TForm2() : TDialogForm(QStringLiteral("Kneipe pachten"), 254, 130) {}
+#include "game/game_state.h"
+#include "game/lease.h"
+#include "game/number_format.h"
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int CaptionRight = 104; // the captions end here, the values start a little after
+constexpr int ValueLeft = 112;
+constexpr int RowTops[] = {16, 36, 56};
+
+GameState& State() {
+    return Form1->state();
+}
+
+void SetText(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
+}
+} // namespace
+
+TForm2::TForm2() : TDialogForm(QStringLiteral("Kneipe pachten"), 254, 130) {
+    setObjectName(QStringLiteral("Form2"));
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    Label1 = AddLabel("Label1", QStringLiteral("Standort:"), {0, RowTops[0], CaptionRight, 16},
+                      right, false);
+    Label2 = AddLabel("Label2", QStringLiteral("potentielle Kunden:"),
+                      {0, RowTops[1], CaptionRight, 16}, right, false);
+    Label3 = AddLabel("Label3", QStringLiteral("Pacht pro Tag:"), {0, RowTops[2], CaptionRight, 16},
+                      right, true);
+    Label4 =
+        AddLabel("Label4", QString(), {ValueLeft, RowTops[0], 254 - ValueLeft, 16}, left, false);
+    Label5 =
+        AddLabel("Label5", QString(), {ValueLeft, RowTops[1], 254 - ValueLeft, 16}, left, false);
+    Label6 =
+        AddLabel("Label6", QString(), {ValueLeft, RowTops[2], 254 - ValueLeft, 16}, left, true);
+
+    Button2 = AddButton("Button2", QStringLiteral("Zurück"), 14, &TForm2::Button2Click);
+    Button1 = AddButton("Button1", QStringLiteral("Vor"), 89, &TForm2::Button1Click);
+    Button3 = AddButton("Button3", QStringLiteral("Pachten"), 164, &TForm2::Button3Click);
+}
+
+QLabel* TForm2::AddLabel(const char* name, const QString& text, QRect geometry, Qt::Alignment align,
+                         bool bold) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(align);
+    if (bold)
+        label->setFont(GameFont(8, true));
+    return label;
+}
+
+QPushButton* TForm2::AddButton(const char* name, const QString& caption, int left,
+                               void (TForm2::*handler)()) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 90, 75, 25);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void TForm2::FormPaint() {
+    const TLocation& location = State().Locations[ShownLocation(State())];
+    SetText(Label4, QString::fromStdString(location.Name.ToUtf8()));
+    SetText(Label5, QString::number(location.PotentialCustomers));
+    SetText(Label6, QString::fromStdString(FormatGeneral(location.RentPerDay) + " €"));
+    Button3->setVisible(!location.Leased);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    FormPaint();
+    TDialogForm::showEvent(event);
+}
+
+void TForm2::paintEvent(QPaintEvent* event) {
+    FormPaint();
+    TDialogForm::paintEvent(event);
+}
+
+void TForm2::Button1Click() {
+    ShowNextLocation(State());
+    FormPaint();
+}
+
+void TForm2::Button2Click() {
+    ShowPreviousLocation(State());
+    FormPaint();
+}
+
+void TForm2::Button3Click() {
+    LeaseShownLocation(State());
+    FormClose();
+}
+
+void TForm2::FormClose() {
+    if (AdoptLeasedLocation(State())) {
+        Form1->knoepfezeigen();
+        Form1->Button2->setEnabled(false);
+    }
+    TDialogForm::FormClose();
+}

@@ -2,9 +2,40 @@
 
 #include "ui/dialog_form.h"
 
-// Window "Kneipe pachten" (not built yet).
+class QLabel;
+class QPushButton;
+
+// Window "Kneipe pachten": pages through the thirty locations of the game and leases one.
 class TForm2 : public TDialogForm {
     Q_OBJECT
 public:
     TForm2();
+
+    // Shows the location at the cursor and offers "Pachten" while it is not leased.
+    void FormPaint();
+    void Button1Click(); // "Vor"
+    void Button2Click(); // "Zurück"
+    void Button3Click(); // "Pachten"
+    // The close step: a leased location unlocks the management commands of the main window.
+    void FormClose() override;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* AddLabel(const char* name, const QString& text, QRect geometry, Qt::Alignment align,
+                     bool bold);
+    QPushButton* AddButton(const char* name, const QString& caption, int left,
+                           void (TForm2::*handler)());
 };

@@ -1,3 +1,175 @@
 #include "ui/form7_settings.h"
 
-TForm7::TForm7() : TDialogForm(QStringLiteral("Einstellungen"), 309, 328) {}
+#include "game/game_state.h"
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+#include "ui/spin_edit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+const QColor HelpTextColour(0, 255, 0);
+
+void Colour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+ControlValues& GameValues() {
+    return Form1->state().Controls;
+}
+} // namespace
+
+TForm7::TForm7() : TDialogForm(QStringLiteral("Einstellungen"), 309, 328) {
+    setObjectName(QStringLiteral("Form7"));
+    BuildSpeedGroup();
+
+    GroupBox1 = AddGroup("GroupBox1", QStringLiteral("Lagermindestmengen:"), {145, 6, 151, 105});
+    Label1 = AddHelpText(GroupBox1, "Label1",
+                         QStringLiteral("Gibt an, ab welchem \nLagerbestand eine Ware \n"
+                                        "als knapp gekennzeichnet \nwird."),
+                         {9, 17});
+    SpinEdit1 = AddSpinEdit(GroupBox1, "SpinEdit1", 0, 100, {50, 70, 51, 26});
+
+    GroupBox2 = AddGroup("GroupBox2", QStringLiteral("Bestellmenge:"), {7, 118, 133, 113});
+    Label2 = AddHelpText(GroupBox2, "Label2",
+                         QStringLiteral("Gibt an, wieviel Ware\nbestellt wird, wenn \n"
+                                        "etwas der Karte hin-\nzugefügt wird."),
+                         {8, 17});
+    SpinEdit2 = AddSpinEdit(GroupBox2, "SpinEdit2", 1, 500, {34, 78, 51, 26});
+
+    GroupBox3 = AddGroup("GroupBox3", QStringLiteral("Bestellmenge Lager:"), {145, 118, 151, 113});
+    Label3 =
+        AddHelpText(GroupBox3, "Label3",
+                    QStringLiteral("Gibt an, wieviel Ware bestellt\nwird, wenn etwas im Lager\n"
+                                   "nachgekauft wird."),
+                    {6, 18});
+    SpinEdit3 = AddSpinEdit(GroupBox3, "SpinEdit3", 1, 500, {50, 78, 51, 26});
+
+    GroupBox4 = AddGroup("GroupBox4", QStringLiteral("Nachrichten:"), {7, 237, 289, 58});
+    CheckBox1 =
+        AddCheckBox("CheckBox1", QStringLiteral("Nachricht anzeigen, wenn Ware eingegangen ist."),
+                    {10, 18, 269, 17});
+    CheckBox2 =
+        AddCheckBox("CheckBox2", QStringLiteral("Nachricht, wann die Ware eintreffen wird."),
+                    {10, 36, 271, 17});
+
+    ApplyControls(GameValues());
+    ConnectToGameValues();
+}
+
+void TForm7::BuildSpeedGroup() {
+    RadioGroup1 =
+        AddGroup("RadioGroup1", QStringLiteral("Spielgeschwindigkeit:"), {7, 6, 132, 105});
+    speedButtons_ = new QButtonGroup(this);
+    const QString captions[] = {QStringLiteral("Schnell (3)"), QStringLiteral("Normal (2)"),
+                                QStringLiteral("Langsam (1)"), QStringLiteral("Pause (0)")};
+    for (int i = 0; i < 4; ++i) {
+        auto* item = new QRadioButton(captions[i], RadioGroup1);
+        item->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
+        item->setGeometry(8, 17 + 21 * i, 118, 19);
+        speedButtons_->addButton(item, i);
+        RadioItems[i] = item;
+    }
+    // Only a change of the selection acts; choosing the entry already selected does nothing.
+    connect(speedButtons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            RadioGroup1Click();
+    });
+}
+
+QGroupBox* TForm7::AddGroup(const char* name, const QString& title, QRect geometry) {
+    auto* group = new QGroupBox(title, this);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    return group;
+}
+
+QLabel* TForm7::AddHelpText(QGroupBox* group, const char* name, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, group);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(at);
+    label->adjustSize();
+    Colour(label, HelpTextColour);
+    return label;
+}
+
+TSpinEdit* TForm7::AddSpinEdit(QGroupBox* group, const char* name, int minValue, int maxValue,
+                               QRect geometry) {
+    auto* spinEdit = new TSpinEdit(minValue, maxValue, minValue, group);
+    spinEdit->setObjectName(QString::fromLatin1(name));
+    spinEdit->setGeometry(geometry);
+    spinEdit->setFont(GameFont(10));
+    return spinEdit;
+}
+
+QCheckBox* TForm7::AddCheckBox(const char* name, const QString& caption, QRect geometry) {
+    auto* checkBox = new QCheckBox(caption, GroupBox4);
+    checkBox->setObjectName(QString::fromLatin1(name));
+    checkBox->setGeometry(geometry);
+    Colour(checkBox, HelpTextColour);
+    return checkBox;
+}
+
+void TForm7::ConnectToGameValues() {
+    connect(SpinEdit1, &TSpinEdit::Changed, this,
+            [](int value) { GameValues().MinStockLevel = value; });
+    connect(SpinEdit2, &TSpinEdit::Changed, this,
+            [](int value) { GameValues().CardOrderQuantity = value; });
+    connect(SpinEdit3, &TSpinEdit::Changed, this,
+            [](int value) { GameValues().StorageOrderQuantity = value; });
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [](bool checked) { GameValues().NotifyOnDelivery = checked; });
+    connect(CheckBox2, &QCheckBox::toggled, this,
+            [](bool checked) { GameValues().NotifyDeliveryTime = checked; });
+}
+
+void TForm7::RadioGroup1Click() {
+    const int index = ItemIndex();
+    GameValues().SpeedIndex = index;
+    const int interval = SpeedInterval(index);
+    if (interval <= 0)
+        return;
+    Form1->SetTimerInterval(interval);
+    Form1->SetTimerEnabled(true);
+}
+
+int TForm7::ItemIndex() const {
+    return speedButtons_->checkedId();
+}
+
+void TForm7::SetItemIndex(int index) {
+    const QSignalBlocker quiet(speedButtons_);
+    if (index < 0 || index > 3) {
+        // An exclusive group cannot uncheck its last button; let go of exclusivity for it.
+        speedButtons_->setExclusive(false);
+        for (QRadioButton* item : RadioItems)
+            item->setChecked(false);
+        speedButtons_->setExclusive(true);
+        return;
+    }
+    RadioItems[index]->setChecked(true);
+}
+
+void TForm7::ApplyControls(const ControlValues& values) {
+    const ControlValues wanted = values; // `values` may be the game's own record
+    SetItemIndex(wanted.SpeedIndex);
+    SpinEdit1->SetValue(wanted.MinStockLevel);
+    SpinEdit2->SetValue(wanted.CardOrderQuantity);
+    SpinEdit3->SetValue(wanted.StorageOrderQuantity);
+    CheckBox1->setChecked(wanted.NotifyOnDelivery);
+    CheckBox2->setChecked(wanted.NotifyDeliveryTime);
+
+    ControlValues& game = GameValues();
+    game.SpeedIndex = ItemIndex();
+    game.MinStockLevel = SpinEdit1->Value();
+    game.CardOrderQuantity = SpinEdit2->Value();
+    game.StorageOrderQuantity = SpinEdit3->Value();
+    game.NotifyOnDelivery = CheckBox1->isChecked();
+    game.NotifyDeliveryTime = CheckBox2->isChecked();
+}

@@ -1,0 +1,28 @@
+#include "game/rewards.h"
+
+#include "game/game_state.h"
+
+namespace {
+template <class Articles> void MakeAllKnown(Articles& articles) {
+    for (TArticle& article : articles)
+        article.Known = true;
+}
+} // namespace
+
+bool GrantReward(GameState& state, RewardKey key) {
+    switch (key) {
+    case RewardKey::F12:
+        state.Wealth += RewardMoney;
+        return true;
+    case RewardKey::F11:
+        MakeAllKnown(state.Drinks);
+        break;
+    case RewardKey::F10:
+        MakeAllKnown(state.Wines);
+        break;
+    case RewardKey::F9:
+        MakeAllKnown(state.Dishes);
+        break;
+    }
+    return false;
+}

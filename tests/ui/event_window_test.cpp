@@ -1,0 +1,129 @@
+#include "ui_test_support.h"
+
+#include "game/events.h"
+#include "ui/form11_event.h"
+#include "ui/form7_settings.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+// Raises entry r the way the tick does: picked with the timer off, window shown, main hidden.
+void RaiseEvent(int r) {
+    Form1->SetTimerEnabled(false);
+    ShowEvent(Form1->game().Event, r);
+    Form1->ShowEventWindow();
+}
+
+QStringList Rows() {
+    QStringList rows;
+    for (QLabel* label : {Form11->Label2, Form11->Label3, Form11->Label4, Form11->Label5,
+                          Form11->Label6, Form11->Label7, Form11->Label8})
+        rows << label->text();
+    return rows;
+}
+} // namespace
+
+class EventWindowTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ProgramRun> run_;
+
+private slots:
+    void init() {
+        run_ = std::make_unique<ProgramRun>();
+        Form1->Button1Click();
+    }
+    void cleanup() { run_.reset(); }
+
+    void isBorderlessAtItsPlace() {
+        QVERIFY(Form11->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(Form11->size(), QSize(536, 303));
+        QCOMPARE(Form11->pos(), QPoint(187, 103));
+        QCOMPARE(Form11->Label1->text(), QStringLiteral("Ereigniss"));
+        QCOMPARE(Form11->Label1->font().pixelSize(), 48);
+        QVERIFY(Form11->Label1->font().bold());
+        QCOMPARE(Form11->Label5->geometry(), QRect(2, 144, 530, 31));
+        QCOMPARE(Form11->Button2->geometry(), QRect(320, 272, 100, 25));
+    }
+
+    void showsTheStoryWithTheAmountInTheFourthRow() {
+        RaiseEvent(7);
+        QVERIFY(Form11->isVisible());
+        QVERIFY(!Form1->isVisible());
+        QVERIFY(!Form1->TimerEnabled());
+        QCOMPARE(Rows(), (QStringList{"Ein sehr zufriedener Gast", "gibt Ihnen aus ungeklärten",
+                                      "Gründen ein Trinkgeld von EUR", "700", "", "", ""}));
+        QVERIFY(!Form11->Button1->isVisible());
+        QVERIFY(!Form11->Button2->isVisible());
+        QVERIFY(Form11->Button3->isVisible());
+
+        QTest::mouseClick(Form11->Button3, Qt::LeftButton);
+        QCOMPARE(Form1->state().Wealth, 10700.0);
+        QVERIFY(!Form11->isVisible());
+        QVERIFY(Form1->isVisible());
+        QVERIFY(Form1->TimerEnabled());
+    }
+
+    void twoStageEventShowsItsResultBeforeClosing() {
+        RaiseEvent(13);
+        QVERIFY(Form11->Button1->isVisible());
+        QVERIFY(Form11->Button2->isVisible());
+        QVERIFY(!Form11->Button3->isVisible());
+        QCOMPARE(Form11->Label5->text(), QStringLiteral("300"));
+
+        QTest::mouseClick(Form11->Button1, Qt::LeftButton);
+        QVERIFY(Form11->isVisible());
+        QCOMPARE(Rows(),
+                 (QStringList{"Pech gehabt. Es war", "der linke Hut.", "", "", "", "", ""}));
+        QVERIFY(!Form11->Button1->isVisible());
+        QVERIFY(!Form11->Button2->isVisible());
+        QVERIFY(Form11->Button3->isVisible());
+        QCOMPARE(Form1->state().Wealth, 9700.0);
+        QVERIFY(!Form1->TimerEnabled());
+
+        Form11->repaint(); // a repaint shows the same
+        QCOMPARE(Form11->Label2->text(), QStringLiteral("Pech gehabt. Es war"));
+
+        QTest::mouseClick(Form11->Button3, Qt::LeftButton);
+        QCOMPARE(Form1->state().Wealth, 9700.0);
+        QVERIFY(!Form11->isVisible());
+        QVERIFY(Form1->isVisible());
+        QVERIFY(Form1->TimerEnabled());
+    }
+
+    void learningAnArticleTellsItsName() {
+        MessageAnswerer answerer;
+        Form1->state().Drinks[21].Known = false;
+        const QString name = QString::fromStdString(Form1->state().Drinks[21].Name.ToUtf8());
+        RaiseEvent(1);
+        QTest::mouseClick(Form11->Button1, Qt::LeftButton);
+        QCOMPARE(answerer.Texts, QStringList{"Das Getränk " + name + " wurde hinzugefügt."});
+        QVERIFY(Form1->state().Drinks[21].Known);
+        QCOMPARE(Form1->state().Wealth, 9400.0);
+        QVERIFY(!Form11->isVisible());
+        QVERIFY(Form1->TimerEnabled());
+    }
+
+    void cannotBeClosedWithoutAnAnswer() {
+        RaiseEvent(6);
+        QVERIFY(!Form11->close());
+        QTest::keyClick(Form11, Qt::Key_Escape);
+        QTest::keyClick(Form11, Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(Form11->isVisible());
+        QVERIFY(!Form1->isVisible());
+        QVERIFY(!Form1->TimerEnabled());
+        QCOMPARE(Form1->state().Wealth, 10000.0);
+    }
+
+    void closingBesideAnOpenDialogShowsBoth() {
+        Form1->Button15Click();
+        RaiseEvent(5);
+        QTest::mouseClick(Form11->Button3, Qt::LeftButton);
+        QVERIFY(Form7->isVisible());
+        QVERIFY(Form1->isVisible());
+    }
+};
+
+QTEST_MAIN(EventWindowTest)
+#include "event_window_test.moc"

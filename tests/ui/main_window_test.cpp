@@ -1,0 +1,239 @@
+#include "ui_test_support.h"
+
+#include "game/game_state.h"
+#include "ui/form12_bank.h"
+#include "ui/form16_goals.h"
+#include "ui/form2_lease.h"
+#include "ui/form4_cards.h"
+#include "ui/form7_settings.h"
+#include "ui/spin_edit.h"
+#include "widgets/led_meter.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+const QStringList NoGameButtons = {"Button1", "Button12", "Button13", "Button15", "Button17"};
+const QStringList ManagementButtons = {"Button10", "Button16", "Button3", "Button4", "Button5",
+                                       "Button6",  "Button7",  "Button8", "Button9"};
+constexpr Qt::KeyboardModifiers AllThree =
+    Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+
+QStringList Sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ProgramRun> run_;
+
+private slots:
+    void init() { run_ = std::make_unique<ProgramRun>(); }
+    void cleanup() { run_.reset(); }
+
+    void startsWithoutGame() {
+        QCOMPARE(Form1->windowTitle(), QStringLiteral("Das Krugheim"));
+        QCOMPARE(Form1->size(), QSize(427, 311));
+        QCOMPARE(VisibleButtons(), Sorted(NoGameButtons));
+        QVERIFY(!Form1->Label1->isVisibleTo(Form1));
+        QVERIFY(!Form1->Label2->isVisibleTo(Form1));
+        QVERIFY(!Form1->TimerEnabled());
+        QCOMPARE(Form1->Timer1->interval(), 400);
+        QCOMPARE(Form1->Timer1->timerType(), Qt::PreciseTimer);
+        for (TLEDMeter* gauge : {Form1->Progressbar1, Form1->Progressbar2, Form1->Progressbar3,
+                                 Form1->Progressbar4, Form1->Progressbar5}) {
+            QVERIFY(gauge->isVisibleTo(Form1));
+            QCOMPARE(gauge->size(), QSize(143, 11));
+            QCOMPARE(gauge->Position(), 0);
+            QCOMPARE(gauge->LEDContrast(), 7);
+            QCOMPARE(gauge->StartColor2(), 50);
+            QCOMPARE(gauge->StartColor3(), 75);
+            QCOMPARE(gauge->ColorLED1(), QColor(255, 0, 0));
+            QCOMPARE(gauge->BevelStyle(), bvLowered);
+        }
+        QCOMPARE(Form1->Button1->geometry(), QRect(32, 24, 218, 25));
+        QCOMPARE(Form1->Button13->geometry(), QRect(150, 272, 100, 25));
+        QCOMPARE(Form1->Label6->text(), QStringLiteral("Gesamtattraktivität:"));
+        QCOMPARE(Form1->Progressbar4->pos(), QPoint(264, 272));
+    }
+
+    void textsFitTheirPlaces() {
+        for (auto* button : Form1->findChildren<QPushButton*>()) {
+            const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
+            QVERIFY2(textWidth + 8 <= button->width(), qPrintable(button->text()));
+        }
+        Form1->state().Wealth = -99999999.99;
+        Form1->vermoegenanzeigen();
+        QVERIFY(Form1->Label1->geometry().right() < Form1->width());
+    }
+
+    void newGameEntersTheSecondStage() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        QCOMPARE(VisibleButtons(), Sorted(NoGameButtons + QStringList{"Button11", "Button2"}));
+        QVERIFY(!Form1->Button1->isEnabled());
+        QVERIFY(Form1->Button2->isEnabled());
+        QVERIFY(Form1->Label1->isVisible());
+        QVERIFY(Form1->Label2->isVisible());
+        QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 10000.00 €"));
+        QCOMPARE(Form1->Label2->text().size(), 16); // "dd.mm.yyyy hh:nn"
+        QVERIFY(Form1->TimerEnabled());
+        QCOMPARE(Form1->state().LocationCursor, 1);
+    }
+
+    void leasingShowsTheManagementButtons() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        QTest::mouseClick(Form1->Button2, Qt::LeftButton);
+        QVERIFY(!Form1->isVisible());
+        QVERIFY(Form2->isVisible());
+        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+        QTest::mouseClick(Form2->Button3, Qt::LeftButton);
+
+        QVERIFY(!Form2->isVisible());
+        QVERIFY(Form1->isVisible());
+        QCOMPARE(Form1->state().LeasedLocation, 3);
+        QVERIFY(Form1->state().Locations[3].Leased);
+        QCOMPARE(VisibleButtons(),
+                 Sorted(NoGameButtons + QStringList{"Button11", "Button2"} + ManagementButtons));
+        QVERIFY(!Form1->Button2->isEnabled());
+    }
+
+    void closingTheLeaseDialogWithoutLeaseChangesNothing() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        QTest::mouseClick(Form1->Button2, Qt::LeftButton);
+        Form2->close();
+        QVERIFY(Form1->isVisible());
+        QVERIFY(!Form2->isVisible());
+        QVERIFY(Form1->Button2->isEnabled());
+        QVERIFY(!Form1->Button7->isVisibleTo(Form1));
+        QCOMPARE(Form1->state().LeasedLocation, 0);
+    }
+
+    void dialogCommandsHideTheMainWindowAndLeaveTheTimerAlone() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        Form1->knoepfezeigen();
+        const struct {
+            QPushButton* button;
+            QWidget* dialog;
+        } commands[] = {{Form1->Button15, Form7},
+                        {Form1->Button17, Form16},
+                        {Form1->Button4, Form4},
+                        {Form1->Button8, Form12}};
+        for (const auto& command : commands) {
+            QTest::mouseClick(command.button, Qt::LeftButton);
+            QVERIFY2(command.dialog->isVisible(), qPrintable(command.button->text()));
+            QVERIFY(!Form1->isVisible());
+            QVERIFY(Form1->TimerEnabled());
+            command.dialog->close();
+            QVERIFY(!command.dialog->isVisible());
+            QVERIFY(Form1->isVisible());
+        }
+    }
+
+    void moneyGoesIntoAllFiveLabels() {
+        Form1->state().Wealth = 1234.5;
+        Form1->vermoegenanzeigen();
+        const QString expected = QStringLiteral("Vermögen: 1234.50 €");
+        QCOMPARE(Form1->Label1->text(), expected);
+        for (QWidget* card : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
+                              static_cast<QWidget*>(Form6)}) {
+            if (card->findChild<QLabel*>(QStringLiteral("Label3")))
+                QCOMPARE(LabelText(card, "Label3"), expected);
+        }
+        if (Form12->findChild<QLabel*>(QStringLiteral("Label1")))
+            QCOMPARE(LabelText(Form12, "Label1"), expected);
+        Form1->state().Wealth = -0.5;
+        Form1->RefreshMoney();
+        QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: -0.50 €"));
+    }
+
+    void speedKeysSetOnlyTheInterval() {
+        QTest::keyClick(Form1->Button15, Qt::Key_0, Qt::NoModifier);
+        QCOMPARE(Form1->Timer1->interval(), 500000000);
+        QVERIFY2(!Form1->TimerEnabled(), "a speed key must not start the timer");
+        QTest::keyClick(Form1, Qt::Key_3);
+        QCOMPARE(Form1->Timer1->interval(), 1);
+        QTest::keyClick(Form1->Button13, Qt::Key_1);
+        QCOMPARE(Form1->Timer1->interval(), 1000);
+        QTest::keyClick(Form1->Button1, Qt::Key_2);
+        QCOMPARE(Form1->Timer1->interval(), 400);
+        QTest::keyClick(Form1->Button1, Qt::Key_4);
+        QCOMPARE(Form1->Timer1->interval(), 400);
+
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        QTest::keyClick(Form1->Button12, Qt::Key_0);
+        QVERIFY(Form1->TimerEnabled());
+        QCOMPARE(Form1->Timer1->interval(), 500000000);
+        QCOMPARE(Form7->ItemIndex(), 1);
+        QCOMPARE(Form1->state().Controls.SpeedIndex, 1);
+    }
+
+    void speedKeysAreNotSeenByOtherWindows() {
+        Form1->hide();
+        Form7->show();
+        QTest::keyClick(Form7->SpinEdit1, Qt::Key_3);
+        QCOMPARE(Form1->Timer1->interval(), 400);
+    }
+
+    void rewardKeysActOnRelease() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        QTest::keyPress(Form1->Button13, Qt::Key_F12, AllThree);
+        QCOMPARE(Form1->state().Wealth, 10000.0);
+        QTest::keyRelease(Form1->Button13, Qt::Key_F12, AllThree);
+        QTest::keyClick(Form1->Button2, Qt::Key_F12, AllThree);
+        QTest::keyClick(Form1, Qt::Key_F12, AllThree);
+        QCOMPARE(Form1->state().Wealth, 40000.0);
+        QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 40000.00 €"));
+
+        QTest::keyClick(Form1->Button13, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyClick(Form1->Button13, Qt::Key_F11, Qt::ShiftModifier | Qt::AltModifier);
+        QCOMPARE(Form1->state().Wealth, 40000.0);
+        QVERIFY(!Form1->state().Drinks[50].Known);
+
+        // Holding the keys down repeats the release only as auto-repeat, which does not count.
+        QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_F12, AllThree, QString(), true);
+        QApplication::sendEvent(Form1->Button13, &repeated);
+        QCOMPARE(Form1->state().Wealth, 40000.0);
+    }
+
+    void rewardKeysTeachWithoutPuttingOnTheCard() {
+        QTest::keyClick(Form1->Button12, Qt::Key_F11, AllThree | Qt::KeypadModifier);
+        for (const TArticle& drink : Form1->state().Drinks) {
+            QVERIFY(drink.Known);
+            QVERIFY(!drink.OnCard);
+        }
+        QTest::keyClick(Form1->Button12, Qt::Key_F10, AllThree);
+        QTest::keyClick(Form1->Button12, Qt::Key_F9, AllThree);
+        QVERIFY(Form1->state().Wines[30].Known);
+        QVERIFY(Form1->state().Dishes[30].Known);
+        QVERIFY(!Form1->TimerEnabled());
+    }
+
+    void spielendeEndsTheProgramAtOnce() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        QTest::mouseClick(Form1->Button13, Qt::LeftButton);
+        QCOMPARE(run_->EndRequests, 1);
+        QVERIFY(Form1->Ending());
+        QVERIFY(!Form1->isVisible());
+        QVERIFY(!Form1->TimerEnabled());
+        Form1->SetTimerEnabled(true);
+        QVERIFY2(!Form1->TimerEnabled(), "nothing may restart the game once it ends");
+    }
+
+    void closingTheMainWindowEndsTheProgram() {
+        Form1->hide();
+        Form1->Button15->click(); // a dialog is open, as a player may leave one
+        Form1->show();
+        Form1->close();
+        QCOMPARE(run_->EndRequests, 1);
+        QVERIFY(!Form7->isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,242 @@
+#include "ui_test_support.h"
+
+#include "game/game_state.h"
+#include "persistence/save_game.h"
+#include "ui/form2_lease.h"
+#include "ui/form7_settings.h"
+#include "ui/spin_edit.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QStringList ManagementButtons = {"Button10", "Button16", "Button3", "Button4", "Button5",
+                                       "Button6",  "Button7",  "Button8", "Button9"};
+
+bool ManagementButtonsVisible() {
+    for (const QString& name : ManagementButtons)
+        if (!Form1->findChild<QPushButton*>(name)->isVisibleTo(Form1))
+            return false;
+    return true;
+}
+
+bool NoManagementButtonVisible() {
+    for (const QString& name : ManagementButtons)
+        if (Form1->findChild<QPushButton*>(name)->isVisibleTo(Form1))
+            return false;
+    return true;
+}
+
+std::vector<std::uint8_t> Image() {
+    return EncodeSavedGame(Form1->state());
+}
+} // namespace
+
+class SaveLoadTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ProgramRun> run_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    int dialogsShown_ = 0;
+    int dialogsWithTimerRunning_ = 0;
+
+    QString PathOf(const QString& name) const { return dir_->filePath(name); }
+
+    // Both file dialogs hand back `path`; an empty path is a cancelled dialog.
+    void DialogsAnswer(const QString& path) {
+        const auto answer = [this, path] {
+            ++dialogsShown_;
+            if (Form1->TimerEnabled())
+                ++dialogsWithTimerRunning_;
+            return path;
+        };
+        Form1->SaveDialog1 = answer;
+        Form1->OpenDialog1 = answer;
+    }
+
+    void StartAndLease(int location) {
+        Form1->Button1Click();
+        Form1->state().LocationCursor = location;
+        Form1->Button2Click();
+        QTest::mouseClick(Form2->Button3, Qt::LeftButton);
+    }
+
+private slots:
+    void init() {
+        run_ = std::make_unique<ProgramRun>();
+        dir_ = std::make_unique<QTemporaryDir>();
+        dialogsShown_ = 0;
+        dialogsWithTimerRunning_ = 0;
+    }
+    void cleanup() {
+        QCOMPARE(dialogsWithTimerRunning_, 0); // the timer stops before every file dialog
+        run_.reset();
+        dir_.reset();
+    }
+
+    void savedGameComesBackWithItsSettingsAndStage() {
+        StartAndLease(5);
+        QTest::mouseClick(Form7->RadioItems[3], Qt::LeftButton);
+        Form7->SpinEdit2->SetValue(77);
+        Form7->CheckBox2->setChecked(false);
+        Form1->state().Wealth = 12345.67;
+        const std::vector<std::uint8_t> saved = Image();
+
+        DialogsAnswer(PathOf("spielstand.krg"));
+        MessageAnswerer answerer;
+        Form1->Button11Click();
+        QCOMPARE(dialogsShown_, 1);
+        QVERIFY(answerer.Texts.isEmpty());
+        QVERIFY(Form1->TimerEnabled());
+        QCOMPARE(QFileInfo(PathOf("spielstand.krg")).size(), qint64(SavedGameSize));
+
+        // Play on, then load.
+        QTest::mouseClick(Form7->RadioItems[0], Qt::LeftButton);
+        Form7->SpinEdit2->SetValue(5);
+        Form1->state().Wealth = 1;
+        Form1->state().Locations[9].Leased = true;
+        Form1->Button12Click();
+
+        QVERIFY(answerer.Texts.isEmpty());
+        QVERIFY(Image() == saved);
+        QCOMPARE(Form7->ItemIndex(), 3);
+        QCOMPARE(Form7->SpinEdit2->Value(), 77);
+        QVERIFY(!Form7->CheckBox2->isChecked());
+        QCOMPARE(Form1->Timer1->interval(), 500000000);
+        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(ManagementButtonsVisible());
+        QVERIFY(!Form1->Button2->isEnabled());
+        QVERIFY(!Form1->Button1->isEnabled());
+        QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 12345.67 €"));
+    }
+
+    void loadingAGameWithoutPubReopensTheLease() {
+        Form1->Button1Click();
+        DialogsAnswer(PathOf("ohne_kneipe.krg"));
+        Form1->Button11Click();
+        Form1->state().LocationCursor = 2;
+        Form1->Button2Click();
+        Form2->Button3->click();
+        QVERIFY(ManagementButtonsVisible());
+
+        Form1->Button12Click();
+        QVERIFY(NoManagementButtonVisible());
+        QVERIFY(Form1->Button2->isEnabled());
+        QVERIFY(Form1->Button11->isVisible());
+        QVERIFY(!Form1->state().Locations[2].Leased);
+    }
+
+    void loadBeforeAnyGameStartsTheLoadedGame() {
+        StartAndLease(1);
+        DialogsAnswer(PathOf("a.krg"));
+        Form1->Button11Click();
+        run_.reset(); // a fresh program
+        run_ = std::make_unique<ProgramRun>();
+        DialogsAnswer(PathOf("a.krg"));
+        Form1->Button12Click();
+        QVERIFY(!Form1->Button1->isEnabled());
+        QVERIFY(Form1->Label1->isVisible());
+        QVERIFY(ManagementButtonsVisible());
+        QVERIFY(Form1->TimerEnabled());
+        QCOMPARE(Form1->state().LeasedLocation, 1);
+    }
+
+    void failedLoadLeavesTheGameAsItWas() {
+        StartAndLease(3);
+        DialogsAnswer(PathOf("kurz.krg"));
+        Form1->Button11Click();
+        QFile file(PathOf("kurz.krg"));
+        QVERIFY(file.resize(SavedGameSize - 1));
+
+        Form1->state().Wealth = 4321;
+        Form1->vermoegenanzeigen();
+        const std::vector<std::uint8_t> before = Image();
+        const QString clock = Form1->Label2->text();
+        MessageAnswerer answerer;
+        Form1->Button12Click();
+
+        QCOMPARE(answerer.Texts, QStringList{"Read beyond end of file"});
+        QVERIFY(Image() == before);
+        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(ManagementButtonsVisible());
+        QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 4321.00 €"));
+        QCOMPARE(Form1->Label2->text(), clock);
+
+        DialogsAnswer(PathOf("fehlt.krg"));
+        Form1->Button12Click();
+        QCOMPARE(answerer.Texts.last(), QStringLiteral("File not found"));
+        QVERIFY(Image() == before);
+    }
+
+    void failedLoadBeforeAnyGameKeepsTheTimerOff() {
+        DialogsAnswer(PathOf("fehlt.krg"));
+        MessageAnswerer answerer;
+        Form1->Button12Click();
+        QCOMPARE(answerer.Texts, QStringList{"File not found"});
+        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(Form1->Button1->isEnabled());
+        QVERIFY(!Form1->Button2->isVisibleTo(Form1));
+    }
+
+    void cancelledLoadChangesNothing() {
+        Form1->SetTimerInterval(1000);
+        DialogsAnswer(QString());
+        Form1->Button12Click();
+        QCOMPARE(dialogsShown_, 1);
+        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(Form1->Button1->isEnabled());
+        QVERIFY(!Form1->Label1->isVisibleTo(Form1));
+        QCOMPARE(Form1->Timer1->interval(), 1000);
+
+        Form1->Button1Click();
+        Form1->Button12Click();
+        QVERIFY(Form1->TimerEnabled());
+    }
+
+    void cancelledOrFailedSaveRestartsTheTimer() {
+        Form1->Button1Click();
+        DialogsAnswer(QString());
+        Form1->Button11Click();
+        QVERIFY(Form1->TimerEnabled());
+
+        MessageAnswerer answerer;
+        DialogsAnswer(PathOf("kein/ordner/spielstand.krg"));
+        Form1->Button11Click();
+        QCOMPARE(answerer.Texts, QStringList{"File not found"});
+        QVERIFY(Form1->TimerEnabled());
+    }
+
+    void defaultDialogsAreSetUpAsThePlayerExpects() {
+        // The real dialogs, described and then cancelled with Escape as soon as they appear.
+        QStringList seen;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen << dialog->windowTitle() + " | " + dialog->nameFilters().join(";") + " | " +
+                        dialog->defaultSuffix() + " | " +
+                        (dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        poll.start(20);
+        Form1->Button1Click();
+        Form1->Button11Click();
+        Form1->Button12Click();
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0],
+                 "Spielstand speichern | \"Das Krugheim\" Spielstände (*.krg) | krg | save");
+        // The open dialog keeps the system's own title.
+        QVERIFY(seen[1].endsWith(" | \"Das Krugheim\" Spielstände (*.krg) | krg | open"));
+        QVERIFY(!seen[1].startsWith("Spielstand"));
+        QVERIFY(Form1->TimerEnabled());
+    }
+};
+
+QTEST_MAIN(SaveLoadTest)
+#include "save_load_test.moc"

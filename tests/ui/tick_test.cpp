@@ -1,0 +1,149 @@
+#include "ui_test_support.h"
+
+#include "game/date_time.h"
+#include "game/game_state.h"
+#include "ui/form11_event.h"
+#include "ui/form7_settings.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+constexpr double DayEnd = 46000.0 + 30.0 / 1440.0; // 00:30, the tick that settles the day
+
+void PutAllOnCard(GameState& state) {
+    for (ArticleKind kind : AllArticleKinds)
+        for (int i = 1; i <= ArticleCount(kind); ++i)
+            Article(state, kind, i).OnCard = true;
+}
+
+void LeaseFirstLocation(GameState& state, double rent) {
+    state.Locations[1].Leased = true;
+    state.Locations[1].RentPerDay = rent;
+    state.LeasedLocation = 1;
+}
+
+const QString Bankrupt =
+    QStringLiteral("Sie haben nicht genügend Geld um Ihre Pacht zu zahlen. Sie sind pleite.");
+} // namespace
+
+class TickTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ProgramRun> run_;
+
+private slots:
+    void init() {
+        run_ = std::make_unique<ProgramRun>();
+        Form1->Button1Click();
+    }
+    void cleanup() { run_.reset(); }
+
+    void timerDrivesTheClock() {
+        Form1->state().GameClock = 46000.5; // 12:00
+        Form1->SetTimerInterval(1);
+        QTRY_VERIFY(Form1->state().GameClock >= 46000.5 + 5.0 / 1440.0);
+        Form1->SetTimerEnabled(false);
+        QCOMPARE(Form1->Label2->text(),
+                 QString::fromStdString(ClockText(Form1->state().GameClock)));
+    }
+
+    void noTickStartsWhileAMessageOfATickIsOpen() {
+        // The wage message is shown with the timer running.
+        GameState& state = Form1->state();
+        state.GameClock = DayEnd;
+        state.Wealth = 10;
+        state.StaffPool[1].Employed = true;
+        state.StaffPool[1].WagePerDay = 40;
+        Form1->SetTimerInterval(1);
+        QVERIFY(Form1->TimerEnabled());
+
+        MessageAnswerer answerer;
+        int timeoutsDuringMessage = 0;
+        double clockDuringMessage = 0;
+        answerer.OnMessage = [&](const QString&) {
+            QSignalSpy timeouts(Form1->Timer1, &QTimer::timeout);
+            clockDuringMessage = state.GameClock;
+            QTest::qWait(60);
+            timeoutsDuringMessage = int(timeouts.count());
+            QCOMPARE(state.GameClock, clockDuringMessage);
+        };
+        Form1->Timer1Timer();
+
+        QCOMPARE(answerer.Texts.size(), 1);
+        QVERIFY(answerer.Texts[0].endsWith(QStringLiteral(" kündigt.")));
+        QVERIFY2(timeoutsDuringMessage > 5, "the timer has to fire under the open message");
+        QCOMPARE(clockDuringMessage, 46000.0 + 9.0 / 24.0);
+    }
+
+    void eventOfATickShowsTheEventWindow() {
+        run_->Rng.EventRoll = 0;
+        Form1->Timer1Timer();
+        run_->Rng.EventRoll = ControlledRandom::EventRollRange - 1;
+        QVERIFY(Form11->isVisible());
+        QVERIFY(!Form1->isVisible());
+        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Form11->Label2->text().isEmpty());
+    }
+
+    void bankruptcyEndsTheProgramWithoutAnotherWord() {
+        GameState& state = Form1->state();
+        LeaseFirstLocation(state, 500);
+        state.GameClock = DayEnd;
+        state.Wealth = 499.99;
+        Form1->Button15Click(); // an open dialog goes too
+        MessageAnswerer answerer;
+        Form1->Timer1Timer();
+
+        QCOMPARE(answerer.Texts, QStringList{Bankrupt});
+        QCOMPARE(run_->EndRequests, 1);
+        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Form1->isVisible());
+        QVERIFY(!Form7->isVisible());
+        QCOMPARE(state.Wealth, 499.99);
+        QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 10000.00 €"));
+
+        Form1->Timer1Timer();
+        Form1->ShowMessage("late");
+        QTest::qWait(20);
+        QCOMPARE(answerer.Texts.size(), 1);
+    }
+
+    void reachedGoalsEndTheProgramAfterSevenMessages() {
+        GameState& state = Form1->state();
+        PutAllOnCard(state);
+        state.Wealth = 100000;
+        MessageAnswerer answerer;
+        Form1->Timer1Timer();
+
+        QCOMPARE(answerer.Texts.size(), 7);
+        QCOMPARE(answerer.Texts.first(),
+                 QStringLiteral("Herzlichen Glückwunsch. Sie haben alle Spielziele erreicht."));
+        QCOMPARE(answerer.Texts.last(),
+                 QStringLiteral("Das Spiel endet hier. Nochmals herzlichen Glückwunsch!"));
+        QCOMPARE(run_->EndRequests, 1);
+        QVERIFY(!Form1->isVisible());
+        QVERIFY(!Form1->TimerEnabled());
+    }
+
+    void bankruptcyLeavesTheEventLoop() {
+        run_.reset();
+        run_ = std::make_unique<ProgramRun>(true);
+        Form1->Button1Click();
+        GameState& state = Form1->state();
+        LeaseFirstLocation(state, 50);
+        state.GameClock = DayEnd;
+        state.Wealth = 0;
+        MessageAnswerer answerer;
+        QTimer::singleShot(0, Form1, [] { Form1->Timer1Timer(); });
+        QTimer safety;
+        safety.setSingleShot(true);
+        connect(&safety, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+        safety.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(answerer.Texts, QStringList{Bankrupt});
+    }
+};
+
+QTEST_MAIN(TickTest)
+#include "tick_test.moc"

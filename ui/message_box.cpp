@@ -1,0 +1,20 @@
+#include "ui/message_box.h"
+
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+
+#include <QMessageBox>
+
+void ShowGameMessage(const QString& text) {
+    if (Form1 && Form1->Ending())
+        return;
+    // No parent: the main window may be hidden behind a dialog, and the box belongs to the
+    // whole program, centred on the screen.
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Das Krugheim"), text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void ShowGameMessage(const std::string& utf8Text) {
+    ShowGameMessage(QString::fromStdString(utf8Text));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+
+// A whole-number field with up and down arrows and a range. Its value is the whole number
+// written in it, brought into the range; while the text is not a whole number it reads as the
+// minimum. Typing is limited to digits, "+", "-" and the decimal comma, and a number outside
+// the range is corrected when the field loses the focus. Other text stays as typed, so a
+// cleared field stays empty.
+class TSpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    TSpinEdit(int minValue, int maxValue, int value, QWidget* parent = nullptr);
+
+    int MinValue() const { return minValue_; }
+    int MaxValue() const { return maxValue_; }
+
+    int Value() const;
+    // Writes `value`, brought into the range, as the field's text.
+    void SetValue(int value);
+
+signals:
+    // Every change of the text, typed or stepped ("OnChange").
+    void Changed(int value);
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    void stepBy(int steps) override;
+    StepEnabled stepEnabled() const override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int minValue_;
+    int maxValue_;
+};
