@@ -5,10 +5,10 @@
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/spin_edit.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace {
 
@@ -20,11 +20,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
     return label;
 }
 
-QSpinBox* MakeAmountField(QWidget* parent, const char* name, int top) {
-    auto* field = new QSpinBox(parent);
+TSpinEdit* MakeAmountField(QWidget* parent, const char* name, int top) {
+    auto* field = new TSpinEdit(0, BankAmountMaximum, 0, parent);
     field->setObjectName(QLatin1String(name));
-    field->setRange(0, BankAmountMaximum);
-    field->setValue(0);
     field->setGeometry(8, top, 92, 22);
     GiveOutlineOnBlack(field);
     return field;
@@ -75,11 +73,6 @@ void TForm12::FormPaint() {
     Label8->setText(AmountText(state.Debt));
 }
 
-int TForm12::Amount(QSpinBox* field) {
-    field->interpretText();
-    return field->value();
-}
-
 void TForm12::ShowOutcome(const std::string& refusal) {
     if (!refusal.empty())
         Form1->ShowMessage(refusal);
@@ -88,9 +81,9 @@ void TForm12::ShowOutcome(const std::string& refusal) {
 }
 
 void TForm12::Button1Click() {
-    ShowOutcome(TakeCredit(Form1->state(), creditLimit_, Amount(SpinEdit1)));
+    ShowOutcome(TakeCredit(Form1->state(), creditLimit_, SpinEdit1->Value()));
 }
 
 void TForm12::Button2Click() {
-    ShowOutcome(RepayDebt(Form1->state(), Amount(SpinEdit2)));
+    ShowOutcome(RepayDebt(Form1->state(), SpinEdit2->Value()));
 }

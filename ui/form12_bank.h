@@ -5,7 +5,7 @@
 
 class QLabel;
 class QPushButton;
-class QSpinBox;
+class TSpinEdit;
 
 // Window "Bank": borrow up to the credit limit, repay debts.
 class TForm12 : public TDialogForm {
@@ -26,18 +26,16 @@ public:
     QLabel* Label7 = nullptr; // "Schulden:"
     QLabel* Label8 = nullptr; // the debt
     QLabel* Label3 = nullptr; // "Kredit aufnehmen:"
-    QSpinBox* SpinEdit1 = nullptr;
+    TSpinEdit* SpinEdit1 = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* Label4 = nullptr; // "Kredit abbezahlen:"
-    QSpinBox* SpinEdit2 = nullptr;
+    TSpinEdit* SpinEdit2 = nullptr;
     QPushButton* Button2 = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Brings an amount field into range as leaving it would, and reads it.
-    static int Amount(QSpinBox* field);
     void ShowOutcome(const std::string& refusal);
 
     double creditLimit_ = 0;

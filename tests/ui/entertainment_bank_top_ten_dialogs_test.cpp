@@ -6,8 +6,8 @@
 #include "ui/jpeg_image.h"
 #include "widgets/led_meter.h"
 
+#include "ui/spin_edit.h"
 #include <QPlainTextEdit>
-#include <QSpinBox>
 #include <QtTest>
 
 #include <climits>
