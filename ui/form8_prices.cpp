@@ -65,9 +65,9 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     GiveOutlineOnBlack(ListBox1);
 
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), 207, 52, 74);
-    Label5 = MakeLabel(this, "Label5", QString(), 285, 52, 62);
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), 207, 70, 74);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), 210, 52, 71);
+    Label5 = MakeLabel(this, "Label5", QString(), 284, 52, 62);
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), 210, 70, 71);
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
