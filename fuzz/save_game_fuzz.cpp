@@ -1,12 +1,13 @@
 // Feeds arbitrary bytes to the saved-game decoder. Whatever it accepts must survive a second
 // round through the codec unchanged, its clock and names must be usable by the game, and it
 // must be playable: the load is applied to a running game as "Laden" does, and a few minutes
-// of game time follow.
+// of game time follow, with the dialogs rebuilt and a command of the player after each.
 //
 // Input: the first 14456 bytes are the file; the bytes after them steer the random draws of
-// the ticks and the answers to events (see FuzzedRandom).
+// the ticks, the answers to events and the player's commands (see FuzzedRandom).
 #include "fuzz/fuzz_host.h"
 #include "fuzz/fuzzed_random.h"
+#include "fuzz/player_actions.h"
 #include "game/date_time.h"
 #include "game/events.h"
 #include "game/game.h"
@@ -95,6 +96,8 @@ void PlayLoadedGame(const GameState& loaded, std::span<const std::uint8_t> scrip
         Tick(game);
         if (host.EventWindowOpen)
             AnswerEvent(game, host);
+        FuzzDialogs::Rebuild(game.State);
+        FuzzDialogs::Act(game);
     }
 }
 
