@@ -25,8 +25,14 @@ test: build
 bench: build
 	QT_QPA_PLATFORM=offscreen scripts/run-benchmarks $(BUILD_DIR)
 
+# Leaks inside third-party libraries (font and desktop caches) are suppressed, ours are not.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
 test-sanitize:
-	@$(MAKE) --no-print-directory test BUILD_DIR=build-sanitize BUILD_TYPE=Debug CMAKE_FLAGS="-DKRUGHEIM_SANITIZE=ON"
+	@$(SANITIZE_ENV) $(MAKE) --no-print-directory test BUILD_DIR=build-sanitize BUILD_TYPE=Debug \
+		CMAKE_FLAGS="-DKRUGHEIM_SANITIZE=ON"
 
 fuzz: deps
 	@scripts/run-fuzz $(FUZZ_SECONDS)
