@@ -5,6 +5,7 @@
 #include "ui/form11_event.h"
 #include "ui/form7_settings.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -64,7 +65,9 @@ private slots:
         answerer.OnMessage = [&](const QString&) {
             QSignalSpy timeouts(Form1->Timer1, &QTimer::timeout);
             clockDuringMessage = state.GameClock;
-            QTest::qWait(60);
+            QEventLoop reading; // the player reads for a while; the loop keeps running
+            QTimer::singleShot(60, &reading, &QEventLoop::quit);
+            reading.exec();
             timeoutsDuringMessage = int(timeouts.count());
             QCOMPARE(state.GameClock, clockDuringMessage);
         };
