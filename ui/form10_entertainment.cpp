@@ -1,3 +1,98 @@
 #include "ui/form10_entertainment.h"
 
-TForm10::TForm10() : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300) {}
+#include "game/entertainment.h"
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+#include "ui/jpeg_image.h"
+#include "widgets/led_meter.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+QLabel* MakePicture(QWidget* parent, const char* name, const QString& resource, const QRect& area) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setGeometry(area);
+    picture->setScaledContents(true);
+    const QImage image = LoadJpegResource(resource);
+    if (!image.isNull())
+        picture->setPixmap(QPixmap::fromImage(
+            image.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    return picture;
+}
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& area) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(area);
+    return label;
+}
+
+QPushButton* MakeBuyButton(QWidget* parent, const char* name, int centre) {
+    auto* button = new QPushButton(QStringLiteral("Kaufen"), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(centre - 40, 230, 80, 25);
+    return button;
+}
+
+} // namespace
+
+TForm10::TForm10() : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300) {
+    const QRect tvArea(30, 40, 165, 105);
+    const QRect musiciansArea(257, 40, 142, 105);
+    Image1 = MakePicture(this, "Image1", QStringLiteral(":/pictures/tv.jpg"), tvArea);
+    Label1 = MakeCaption(this, "Label1", QStringLiteral("Fernseher\nPreis: 4000 €"),
+                         QRect(tvArea.left(), 154, tvArea.width(), 30));
+    Button1 = MakeBuyButton(this, "Button1", tvArea.center().x());
+    Image2 = MakePicture(this, "Image2", QStringLiteral(":/pictures/musicians.jpg"), musiciansArea);
+    Label2 = MakeCaption(this, "Label2", QStringLiteral("Musikanten\n4000 €"),
+                         QRect(musiciansArea.left(), 154, musiciansArea.width(), 30));
+    Button2 = MakeBuyButton(this, "Button2", musiciansArea.center().x());
+
+    connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm10::Button2Click);
+}
+
+void TForm10::showEvent(QShowEvent* event) {
+    SyncButtons();
+    TDialogForm::showEvent(event);
+}
+
+void TForm10::paintEvent(QPaintEvent* event) {
+    TDialogForm::paintEvent(event);
+    paintRefresh_.Request();
+}
+
+void TForm10::SyncButtons() {
+    if (!Form1)
+        return;
+    const GameState& state = Form1->state();
+    Button1->setEnabled(StillPurchasable(state, Entertainment::Television));
+    Button2->setEnabled(StillPurchasable(state, Entertainment::Musicians));
+}
+
+namespace {
+
+void Buy(Entertainment what, QPushButton* button) {
+    const std::optional<int> factor = BuyEntertainment(Form1->game(), what);
+    if (!factor) {
+        Form1->ShowMessage(NotEnoughMoneyForEntertainmentMessage(what));
+        return;
+    }
+    button->setEnabled(false);
+    if (Form1->Progressbar2)
+        Form1->Progressbar2->SetPosition(*factor);
+}
+
+} // namespace
+
+void TForm10::Button1Click() {
+    Buy(Entertainment::Television, Button1);
+}
+void TForm10::Button2Click() {
+    Buy(Entertainment::Musicians, Button2);
+}

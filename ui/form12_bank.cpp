@@ -1,3 +1,89 @@
 #include "ui/form12_bank.h"
 
-TForm12::TForm12() : TDialogForm(QStringLiteral("Bank"), 145, 205) {}
+#include "game/bank.h"
+#include "game/number_format.h"
+#include "ui/dialog_look.h"
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+#include "ui/spin_edit.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  int width) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(left, top, width, 14);
+    return label;
+}
+
+TSpinEdit* MakeAmountField(QWidget* parent, const char* name, int top) {
+    auto* field = new TSpinEdit(0, BankAmountMaximum, 0, parent);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(8, top, 92, 22);
+    GiveOutlineOnBlack(field);
+    return field;
+}
+
+QPushButton* MakeOkButton(QWidget* parent, const char* name, int top) {
+    auto* button = new QPushButton(QStringLiteral("OK"), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(104, top, 33, 22);
+    return button;
+}
+
+QString AmountText(double value) {
+    return QString::fromStdString(FormatFixed2(value)) + QStringLiteral(" €");
+}
+
+} // namespace
+
+TForm12::TForm12() : TDialogForm(QStringLiteral("Bank"), 145, 205) {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Vermögen:"), 8, 8, 135);
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Kreditlimit:"), 8, 30, 56);
+    Label6 = MakeLabel(this, "Label6", QString(), 62, 30, 81);
+    Label7 = MakeLabel(this, "Label7", QStringLiteral("Schulden:"), 8, 48, 56);
+    Label8 = MakeLabel(this, "Label8", QString(), 62, 48, 81);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Kredit aufnehmen:"), 8, 76, 130);
+    SpinEdit1 = MakeAmountField(this, "SpinEdit1", 92);
+    Button1 = MakeOkButton(this, "Button1", 92);
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("Kredit abbezahlen:"), 8, 128, 130);
+    SpinEdit2 = MakeAmountField(this, "SpinEdit2", 144);
+    Button2 = MakeOkButton(this, "Button2", 144);
+
+    connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
+}
+
+void TForm12::paintEvent(QPaintEvent* event) {
+    TDialogForm::paintEvent(event);
+    paintRefresh_.Request();
+}
+
+void TForm12::FormPaint() {
+    if (!Form1)
+        return;
+    Form1->vermoegenanzeigen();
+    const GameState& state = Form1->state();
+    creditLimit_ = ComputeCreditLimit(state);
+    Label6->setText(AmountText(creditLimit_));
+    Label8->setText(AmountText(state.Debt));
+}
+
+void TForm12::ShowOutcome(const std::string& refusal) {
+    if (!refusal.empty())
+        Form1->ShowMessage(refusal);
+    FormPaint();
+    update();
+}
+
+void TForm12::Button1Click() {
+    ShowOutcome(TakeCredit(Form1->state(), creditLimit_, SpinEdit1->Value()));
+}
+
+void TForm12::Button2Click() {
+    ShowOutcome(RepayDebt(Form1->state(), SpinEdit2->Value()));
+}

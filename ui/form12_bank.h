@@ -1,10 +1,43 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 
-// Window "Bank" (not built yet).
+class QLabel;
+class QPushButton;
+class TSpinEdit;
+
+// Window "Bank": borrow up to the credit limit, repay debts.
 class TForm12 : public TDialogForm {
     Q_OBJECT
 public:
     TForm12();
+
+    // Shows money and debt and computes the credit limit that the next "OK" tests against.
+    void FormPaint();
+    void Button1Click(); // take credit
+    void Button2Click(); // repay
+
+    double CreditLimit() const { return creditLimit_; }
+
+    QLabel* Label1 = nullptr; // money text, written by the main window
+    QLabel* Label2 = nullptr; // "Kreditlimit:"
+    QLabel* Label6 = nullptr; // the limit
+    QLabel* Label7 = nullptr; // "Schulden:"
+    QLabel* Label8 = nullptr; // the debt
+    QLabel* Label3 = nullptr; // "Kredit aufnehmen:"
+    TSpinEdit* SpinEdit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLabel* Label4 = nullptr; // "Kredit abbezahlen:"
+    TSpinEdit* SpinEdit2 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void ShowOutcome(const std::string& refusal);
+
+    double creditLimit_ = 0;
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

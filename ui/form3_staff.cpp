@@ -1,3 +1,102 @@
 #include "ui/form3_staff.h"
 
-TForm3::TForm3() : TDialogForm(QStringLiteral("Personal"), 324, 136) {}
+#include "game/staff.h"
+#include "ui/dialog_look.h"
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  int width) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(left, top, width, 14);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int left) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, 102, 72, 25);
+    return button;
+}
+
+} // namespace
+
+TForm3::TForm3() : TDialogForm(QStringLiteral("Personal"), 324, 136) {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Name:"), 16, 12, 70);
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Erfahrung:"), 16, 34, 70);
+    Label7 = MakeLabel(this, "Label7", QStringLiteral("Art:"), 16, 56, 70);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Gehalt:"), 16, 78, 70);
+    Label4 = MakeLabel(this, "Label4", QString(), 96, 12, 220);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(96, 33, 150, 14);
+    ProgressBar1->setRange(1, 10);
+    ProgressBar1->setValue(1);
+    ProgressBar1->setTextVisible(false);
+    GiveOutlineOnBlack(ProgressBar1);
+
+    Label8 = MakeLabel(this, "Label8", QString(), 96, 56, 150);
+    Label6 = MakeLabel(this, "Label6", QString(), 96, 78, 150);
+
+    Button1 = MakeButton(this, "Button1", QStringLiteral("Zurück"), 10);
+    Button2 = MakeButton(this, "Button2", QStringLiteral("Vor"), 88);
+    Button3 = MakeButton(this, "Button3", QStringLiteral("Einstellen"), 166);
+    Button4 = MakeButton(this, "Button4", QStringLiteral("Entlassen"), 244);
+
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TForm3::Button4Click);
+}
+
+void TForm3::paintEvent(QPaintEvent* event) {
+    TDialogForm::paintEvent(event);
+    paintRefresh_.Request();
+}
+
+void TForm3::FormPaint() {
+    if (!Form1)
+        return;
+    GameState& state = Form1->state();
+    const TStaffMember& member = state.StaffPool[ShownStaffIndex(state)];
+    Label4->setText(QString::fromStdString(member.Name.ToUtf8()));
+    ProgressBar1->setValue(std::clamp(member.Experience, 1, 10));
+    Label8->setText(QString::fromStdString(StaffKindText(member)));
+    Button3->setVisible(!member.Employed);
+    Button4->setVisible(member.Employed);
+    Label6->setText(QString::fromStdString(WageText(member)));
+}
+
+void TForm3::Refresh() {
+    FormPaint();
+    update();
+}
+
+void TForm3::Button1Click() {
+    ShowPreviousStaffMember(Form1->state());
+    Refresh();
+}
+
+void TForm3::Button2Click() {
+    ShowNextStaffMember(Form1->state());
+    Refresh();
+}
+
+void TForm3::Button3Click() {
+    HireShownStaffMember(Form1->state());
+    Refresh();
+}
+
+void TForm3::Button4Click() {
+    DismissShownStaffMember(Form1->game());
+    Refresh();
+}

@@ -1,10 +1,43 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 
-// Window "Personal" (not built yet).
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// Window "Personal": page through the twenty candidates, hire and dismiss.
 class TForm3 : public TDialogForm {
     Q_OBJECT
 public:
     TForm3();
+
+    // Shows the member at the staff cursor (the paint handler).
+    void FormPaint();
+    void Button1Click(); // "Zurück"
+    void Button2Click(); // "Vor"
+    void Button3Click(); // "Einstellen"
+    void Button4Click(); // "Entlassen"
+
+    QLabel* Label1 = nullptr; // "Name:"
+    QLabel* Label2 = nullptr; // "Erfahrung:"
+    QLabel* Label7 = nullptr; // "Art:"
+    QLabel* Label3 = nullptr; // "Gehalt:"
+    QLabel* Label4 = nullptr; // name
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* Label8 = nullptr; // kind
+    QLabel* Label6 = nullptr; // wage
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Shows the change at once and repaints.
+    void Refresh();
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

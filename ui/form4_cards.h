@@ -1,19 +1,65 @@
 #pragma once
 
+#include "game/game_state.h"
 #include "ui/dialog_form.h"
 
-// The three menu cards (not built yet).
-class TForm4 : public TDialogForm {
+#include <QStringList>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class TForm1;
+
+// What tells the three menu cards apart.
+struct CardDescription {
+    ArticleKind Kind;
+    QString Caption;
+    QPushButton* TForm1::*OpenButton; // the main window's button that opens and fills it
+    QString CountSuffix;              // " von 50 Getränken bekannt."
+    QString ShortfallMessage;         // after "Alle auswählen" could not pay everything
+    QStringList HelpLines;
+    int MoneyLabelTop;
+};
+
+// A menu card: the known articles of one kind, ticked when on the card. Ticking buys the
+// first stock; "Alle auswählen" ticks and buys every listed article.
+class TCardForm : public TDialogForm {
+    Q_OBJECT
+public:
+    explicit TCardForm(CardDescription description);
+
+    // Rebuilds the list, but only when called with the main window's button of this card;
+    // an ordinary repaint leaves the list as the player has clicked it.
+    void FormPaint(QObject* sender);
+    void CheckListBox1ClickCheck(QListWidgetItem* item);
+    void Button1Click(); // "Alle auswählen"
+
+    QListWidget* CheckListBox1 = nullptr;
+    QLabel* Label1 = nullptr; // help text
+    QLabel* Label2 = nullptr; // count text
+    QLabel* Label3 = nullptr; // money text, written by the main window
+    QPushButton* Button1 = nullptr;
+
+private:
+    void Fill();
+    void SetTicked(QListWidgetItem* item, bool ticked);
+
+    CardDescription description_;
+    bool filling_ = false;
+};
+
+class TForm4 : public TCardForm {
     Q_OBJECT
 public:
     TForm4();
 };
-class TForm5 : public TDialogForm {
+class TForm5 : public TCardForm {
     Q_OBJECT
 public:
     TForm5();
 };
-class TForm6 : public TDialogForm {
+class TForm6 : public TCardForm {
     Q_OBJECT
 public:
     TForm6();

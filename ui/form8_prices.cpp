@@ -1,3 +1,139 @@
 #include "ui/form8_prices.h"
 
-TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {}
+#include "game/number_format.h"
+#include "game/prices.h"
+#include "ui/dialog_look.h"
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+#include "ui/sorted_names.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <optional>
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  int width = 80) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(left, top, width, 14);
+    return label;
+}
+
+// The kind chosen in the combo box: "Getränke", "Wein", "Speisen".
+std::optional<ArticleKind> ChosenKind(const QComboBox* combo) {
+    switch (combo->currentIndex()) {
+    case 0:
+        return ArticleKind::Drink;
+    case 1:
+        return ArticleKind::Wine;
+    case 2:
+        return ArticleKind::Dish;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Art:"), 40, 9, 20);
+
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(62, 6, 146, 21);
+    ComboBox1->addItems(
+        {QStringLiteral("Getränke"), QStringLiteral("Wein"), QStringLiteral("Speisen")});
+    ComboBox1->setCurrentIndex(-1);
+
+    Label7 = MakeLabel(this, "Label7", QString(), 61, 30, 280);
+    Label7->setFont(GameFont(12, true));
+    Label7->setFixedHeight(20);
+    QPalette lime = Label7->palette();
+    lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    Label7->setPalette(lime);
+
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Ware:"), 27, 52, 32);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(61, 52, 146, 169);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    GiveOutlineOnBlack(ListBox1);
+
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), 210, 52, 71);
+    Label5 = MakeLabel(this, "Label5", QString(), 284, 52, 62);
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), 210, 70, 71);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(281, 67, 44, 21);
+    GiveOutlineOnBlack(Edit1);
+
+    Label6 = MakeLabel(this, "Label6", QStringLiteral("€"), 328, 70, 16);
+
+    Button1 = new QPushButton(QStringLiteral("Preis festlegen"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(226, 91, 100, 25);
+
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm8::ComboBox1Change);
+    // A click on the entry already selected shows it again, as a selection change does.
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm8::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
+}
+
+void TForm8::FormPaint(QObject* sender) {
+    if (!Form1 || sender == nullptr || sender != Form1->Button10)
+        return;
+    Fill();
+}
+
+void TForm8::Fill() {
+    ListBox1->clear();
+    const std::optional<ArticleKind> kind = ChosenKind(ComboBox1);
+    if (!kind)
+        return;
+    const GameState& state = Form1->state();
+    std::vector<ArticleEntry> entries;
+    for (int i = 1; i <= ArticleCount(*kind); ++i)
+        if (Article(state, *kind, i).OnCard)
+            entries.push_back(MakeArticleEntry(state, *kind, i));
+    SortByName(entries);
+    for (const ArticleEntry& entry : entries)
+        ListBox1->addItem(entry.Name);
+}
+
+void TForm8::ComboBox1Change() {
+    FormPaint(Form1 ? Form1->Button10 : nullptr);
+}
+
+void TForm8::ListBox1Click() {
+    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    const std::optional<ArticleKind> kind = ChosenKind(ComboBox1);
+    if (selected.isEmpty() || !kind)
+        return;
+    const GameState& state = Form1->state();
+    const int index = FindArticleByName(state, *kind, selected.front()->text().toStdString());
+    if (index == 0)
+        return;
+    const TArticle& article = Article(state, *kind, index);
+    Label5->setText(QString::fromStdString(FormatGeneral(article.PurchasePrice)) +
+                    QStringLiteral(" €"));
+    Edit1->setText(QString::fromStdString(FormatGeneral(article.SalePrice)));
+    Label7->setText(QString::fromStdString(article.Name.ToUtf8()));
+}
+
+void TForm8::Button1Click() {
+    const PriceOutcome outcome =
+        SetSalePrice(Form1->state(), ChosenKind(ComboBox1), Label7->text().toStdString(),
+                     Edit1->text().toStdString());
+    if (outcome == PriceOutcome::NotANumber)
+        Form1->ShowMessage(PriceNotANumberMessage);
+    else if (outcome == PriceOutcome::NotPositive)
+        Form1->ShowMessage(PriceNotPositiveMessage);
+}

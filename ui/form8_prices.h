@@ -2,9 +2,37 @@
 
 #include "ui/dialog_form.h"
 
-// Window "Preise" (not built yet).
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// Window "Preise": the sale price of any article on a card.
 class TForm8 : public TDialogForm {
     Q_OBJECT
 public:
     TForm8();
+
+    // Rebuilds the list for the chosen kind, but only when called with the main window's
+    // "Preise" button; an ordinary repaint changes nothing.
+    void FormPaint(QObject* sender);
+    void ComboBox1Change();
+    void ListBox1Click();
+    void Button1Click(); // "Preis festlegen"
+
+    QLabel* Label1 = nullptr; // "Art:"
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label7 = nullptr; // name of the article being edited
+    QLabel* Label2 = nullptr; // "Ware:"
+    QListWidget* ListBox1 = nullptr;
+    QLabel* Label3 = nullptr; // "Einkaufspreis:"
+    QLabel* Label5 = nullptr; // purchase price
+    QLabel* Label4 = nullptr; // "Verkaufspreis:"
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label6 = nullptr; // "€"
+    QPushButton* Button1 = nullptr;
+
+private:
+    void Fill();
 };

@@ -1,3 +1,196 @@
 #include "ui/form9_storage.h"
 
-TForm9::TForm9() : TDialogForm(QStringLiteral("Lager"), 335, 319) {}
+#include "game/storage.h"
+#include "ui/dialog_look.h"
+#include "ui/form1_main.h"
+#include "ui/forms.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const QString StockCaption = QStringLiteral("Lagerbestand: ");
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  int height) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(left, top, 155, height);
+    return label;
+}
+
+QListWidget* MakeList(QWidget* parent, const char* name, int left) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(left, 40, 155, 190);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    GiveOutlineOnBlack(list);
+    return list;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, int left) {
+    auto* button = new QPushButton(QStringLiteral("Nachbestellen"), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, 284, 100, 25);
+    return button;
+}
+
+bool SameEntries(const std::vector<ArticleEntry>& a, const std::vector<ArticleEntry>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].Kind != b[i].Kind || a[i].Index != b[i].Index || a[i].Name != b[i].Name)
+            return false;
+    return true;
+}
+
+std::vector<ArticleEntry> SortedEntries(const GameState& state,
+                                        const std::vector<StockEntry>& articles) {
+    std::vector<ArticleEntry> entries;
+    for (const StockEntry& article : articles)
+        entries.push_back(MakeArticleEntry(state, article.Kind, article.Index));
+    SortByName(entries);
+    return entries;
+}
+
+} // namespace
+
+TForm9::TForm9() : TDialogForm(QStringLiteral("Lager"), 335, 319) {
+    Label1 = MakeLabel(this, "Label1",
+                       QStringLiteral("Folgende Artikel sind nach \nIhren Einstellungen knapp:"), 8,
+                       8, 28);
+    ListBox1 = MakeList(this, "ListBox1", 8);
+    Label2 = MakeLabel(this, "Label2", QString(), 8, 236, 14);
+    CheckBox1 = new QCheckBox(QStringLiteral("Alle nachbestellen"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setGeometry(8, 256, 155, 20);
+    GiveOutlineOnBlack(CheckBox1);
+    Button1 = MakeButton(this, "Button1", 8);
+
+    Label3 = MakeLabel(this, "Label3",
+                       QStringLiteral("Sonstige Artikel, deren\nVorrat noch im Limit liegt:"), 172,
+                       8, 28);
+    ListBox2 = MakeList(this, "ListBox2", 172);
+    Label4 = MakeLabel(this, "Label4", QString(), 172, 236, 14);
+    Button2 = MakeButton(this, "Button2", 172);
+
+    // A click on the entry already selected shows its stock again, as a selection change does.
+    for (QListWidget* list : {ListBox1, ListBox2}) {
+        const auto click = list == ListBox1 ? &TForm9::ListBox1Click : &TForm9::ListBox2Click;
+        connect(list, &QListWidget::itemSelectionChanged, this, click);
+        connect(list, &QListWidget::itemClicked, this, click);
+    }
+    connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
+}
+
+void TForm9::paintEvent(QPaintEvent* event) {
+    TDialogForm::paintEvent(event);
+    paintRefresh_.Request();
+}
+
+TForm9::ListsContent TForm9::CurrentContent() const {
+    if (!Form1)
+        return {};
+    const GameState& state = Form1->state();
+    const StockLists lists = SplitByStock(state);
+    return {SortedEntries(state, lists.Short), SortedEntries(state, lists.Sufficient)};
+}
+
+void TForm9::FormPaint() {
+    // Rebuilding only on a change shows the same as rebuilding at every paint, and keeps a
+    // clicked entry selected while the window repaints around it.
+    ListsContent content = CurrentContent();
+    if (SameEntries(content.Short, shown_.Short) &&
+        SameEntries(content.Sufficient, shown_.Sufficient) &&
+        ListBox1->count() == static_cast<int>(shown_.Short.size()) &&
+        ListBox2->count() == static_cast<int>(shown_.Sufficient.size()))
+        return;
+    Show(content);
+}
+
+void TForm9::RebuildLists() {
+    Show(CurrentContent());
+}
+
+void TForm9::Show(const ListsContent& content) {
+    shown_ = content;
+    ListBox1->clear();
+    ListBox2->clear();
+    Label2->clear();
+    Label4->clear();
+    for (const ArticleEntry& entry : shown_.Short)
+        ListBox1->addItem(entry.Name);
+    for (const ArticleEntry& entry : shown_.Sufficient)
+        ListBox2->addItem(entry.Name);
+}
+
+const ArticleEntry* TForm9::Selected(QListWidget* list,
+                                     const std::vector<ArticleEntry>& shown) const {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return nullptr;
+    const int row = list->row(selected.front());
+    if (row < 0 || row >= static_cast<int>(shown.size()))
+        return nullptr;
+    return &shown[static_cast<std::size_t>(row)];
+}
+
+void TForm9::ShowStock(QListWidget* list, QLabel* label) {
+    const std::vector<ArticleEntry>& shown = list == ListBox1 ? shown_.Short : shown_.Sufficient;
+    const ArticleEntry* entry = Selected(list, shown);
+    if (!entry)
+        return;
+    const int stock = Article(Form1->state(), entry->Kind, entry->Index).Stock;
+    label->setText(StockCaption + QString::number(stock));
+}
+
+void TForm9::ListBox1Click() {
+    ShowStock(ListBox1, Label2);
+}
+void TForm9::ListBox2Click() {
+    ShowStock(ListBox2, Label4);
+}
+
+void TForm9::Button1Click() {
+    if (!CheckBox1->isChecked()) {
+        const ArticleEntry* entry = Selected(ListBox1, shown_.Short);
+        if (!entry) {
+            Form1->ShowMessage(SelectArticleToReorderMessage);
+            return;
+        }
+        const ArticleEntry article = *entry;
+        ReorderShortArticle(Form1->game(), article.Kind, article.Index);
+        RebuildLists();
+        return;
+    }
+    // Every reorder sets a countdown of at least 1, which takes the article off the list.
+    while (ListBox1->count() > 0) {
+        ListBox1->setCurrentRow(0);
+        const ArticleEntry article = shown_.Short.front();
+        Reorder(Form1->state(), Form1->game().Rng, article.Kind, article.Index);
+        RebuildLists();
+    }
+}
+
+void TForm9::Button2Click() {
+    const ArticleEntry* entry = Selected(ListBox2, shown_.Sufficient);
+    if (!entry) {
+        Form1->ShowMessage(SelectArticleToReorderMessage);
+        return;
+    }
+    const ArticleEntry article = *entry;
+    ReorderSufficientArticle(Form1->game(), article.Kind, article.Index);
+}
+
+int TForm9::findewas(const QString& name) const {
+    return ::findewas(Form1->state(), name.toStdString());
+}
+
+int TForm9::findenr(int kind, const QString& name) const {
+    return ::findenr(Form1->state(), kind, name.toStdString());
+}

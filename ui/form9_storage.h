@@ -1,10 +1,61 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
+#include "ui/sorted_names.h"
 
-// Window "Lager" (not built yet).
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// Window "Lager": the articles on the cards that run short, the others, and reordering.
 class TForm9 : public TDialogForm {
     Q_OBJECT
 public:
     TForm9();
+
+    // The paint handler: brings both lists up to the state of the game. When their content
+    // has not changed, the entries, the selection and the stock labels stay as they are.
+    void FormPaint();
+    // Empties both lists (and their selection and stock labels) and fills them anew.
+    void RebuildLists();
+
+    void ListBox1Click();
+    void ListBox2Click();
+    void Button1Click(); // "Nachbestellen" from the short articles
+    void Button2Click(); // "Nachbestellen" from the others
+
+    // Kind (0 drink, 1 wine, 2 dish) and index of the article named `name`.
+    int findewas(const QString& name) const;
+    int findenr(int kind, const QString& name) const;
+
+    QLabel* Label1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QListWidget* ListBox2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct ListsContent {
+        std::vector<ArticleEntry> Short;
+        std::vector<ArticleEntry> Sufficient;
+    };
+    ListsContent CurrentContent() const;
+    void Show(const ListsContent& content);
+    void ShowStock(QListWidget* list, QLabel* label);
+    // The article of the selected entry, or nullptr when nothing is selected.
+    const ArticleEntry* Selected(QListWidget* list, const std::vector<ArticleEntry>& shown) const;
+
+    ListsContent shown_;
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

@@ -40,7 +40,8 @@ TEST(DateTime, ClockTextAndRoundTrip) {
     const double t = EncodeDateTime(2026, 12, 7, 9, 0);
     EXPECT_EQ(ClockText(t), "07.12.2026 09:00");
     EXPECT_EQ(ClockText(0), "30.12.1899 00:00");
-    EXPECT_EQ(ClockText(EncodeDateTime(2026, 12, 7, 0, 29) + 1 / MinutesPerDay), "07.12.2026 00:30");
+    EXPECT_EQ(ClockText(EncodeDateTime(2026, 12, 7, 0, 29) + 1 / MinutesPerDay),
+              "07.12.2026 00:30");
     const DateTimeParts p = DecodeDateTime(EncodeDateTime(1, 1, 1, 23, 59));
     EXPECT_EQ(p.Year, 1);
     EXPECT_EQ(p.Hour, 23);
