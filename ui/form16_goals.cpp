@@ -71,6 +71,6 @@ void TForm16::showEvent(QShowEvent* event) {
 }
 
 void TForm16::paintEvent(QPaintEvent* event) {
-    FormPaint();
     TDialogForm::paintEvent(event);
+    paintRefresh_.Request();
 }

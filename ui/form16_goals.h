@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 
 class QLabel;
 
@@ -29,4 +30,5 @@ protected:
 private:
     QLabel* AddCaption(const char* name, const QString& text, int row);
     QLabel* AddState(const char* name, int row);
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

@@ -80,8 +80,8 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::paintEvent(QPaintEvent* event) {
-    FormPaint();
     TDialogForm::paintEvent(event);
+    paintRefresh_.Request();
 }
 
 void TForm2::Button1Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/paint_refresh.h"
 
 class QLabel;
 class QPushButton;
@@ -38,4 +39,5 @@ private:
                      bool bold);
     QPushButton* AddButton(const char* name, const QString& caption, int left,
                            void (TForm2::*handler)());
+    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };
