@@ -65,9 +65,8 @@ private slots:
         answerer.OnMessage = [&](const QString&) {
             QSignalSpy timeouts(Form1->Timer1, &QTimer::timeout);
             clockDuringMessage = state.GameClock;
-            QEventLoop reading; // the player reads for a while; the loop keeps running
-            QTimer::singleShot(60, &reading, &QEventLoop::quit);
-            reading.exec();
+            // Wait for the timer to fire a few times, however busy the machine is.
+            QTRY_VERIFY_WITH_TIMEOUT(timeouts.count() >= 3, 10000);
             timeoutsDuringMessage = int(timeouts.count());
             QCOMPARE(state.GameClock, clockDuringMessage);
         };
@@ -75,7 +74,7 @@ private slots:
 
         QCOMPARE(answerer.Texts.size(), 1);
         QVERIFY(answerer.Texts[0].endsWith(QStringLiteral(" kündigt.")));
-        QVERIFY2(timeoutsDuringMessage > 5, "the timer has to fire under the open message");
+        QVERIFY2(timeoutsDuringMessage >= 3, "the timer has to fire under the open message");
         QCOMPARE(clockDuringMessage, 46000.0 + 9.0 / 24.0);
     }
 
