@@ -17,10 +17,10 @@ endif()
 set(CPACK_PACKAGE_NAME "krugheim")
 set(CPACK_PACKAGE_VENDOR "Das Krugheim")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Das Krugheim - pub business simulation game")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Lease a pub, hire staff, fill the drinks, dishes and wines cards, set prices, reorder\n"
-    "stock and answer random events while the clock runs the pub minute by minute.\n"
-    "The game speaks German and counts in euros.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Lease a pub, hire staff, fill the drinks, dishes and wines cards, set prices, reorder\n"
+       "stock and answer random events while the clock runs the pub minute by minute.\n"
+       "The game speaks German and counts in euros.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Das Krugheim maintainers <maintainers@krugheim.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")

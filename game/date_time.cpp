@@ -40,9 +40,10 @@ const std::int64_t EpochOffset = DaysFromCivil(1899, 12, 30);
 double EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
                       int millisecond) {
     const auto days = static_cast<double>(
-        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - EpochOffset);
-    const double time =
-        (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + millisecond) / static_cast<double>(MsPerDay);
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+        EpochOffset);
+    const double time = (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + millisecond) /
+                        static_cast<double>(MsPerDay);
     return days >= 0 ? days + time : days - time;
 }
 
@@ -94,7 +95,9 @@ double NowAsDateTime() {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     std::tm local{};
     localtime_r(&seconds, &local);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
+        1000;
     return EncodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
                           local.tm_min, local.tm_sec, static_cast<int>(ms));
 }

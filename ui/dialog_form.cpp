@@ -3,8 +3,11 @@
 #include "ui/form1_main.h"
 #include "ui/forms.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QPalette>
+#include <QRadioButton>
 
 namespace {
 const char* const SansSerif = "Liberation Sans";
@@ -33,6 +36,17 @@ void ApplyGameLook(QWidget* widget) {
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setFont(GameFont());
+}
+
+void ApplyLightIndicators(QWidget* widget) {
+    for (auto* button : widget->findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<QCheckBox*>(button) && !qobject_cast<QRadioButton*>(button))
+            continue;
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        button->setPalette(palette);
+    }
 }
 
 TDialogForm::TDialogForm(const QString& caption, int clientWidth, int clientHeight)

@@ -21,6 +21,10 @@ protected:
 // Applies the game's look (black background, yellow text, base font) to a widget tree.
 void ApplyGameLook(QWidget* widget);
 
+// Radio buttons and check boxes below `widget` get light indicators, which stay visible on the
+// black windows; their captions keep their colour.
+void ApplyLightIndicators(QWidget* widget);
+
 // The game's fonts: the base 8-point sans serif, and a sans serif of a pixel size for the
 // larger texts.
 QFont GameFont(int pointSize = 8, bool bold = false);

@@ -41,7 +41,7 @@ QString AmountText(double value) {
 
 } // namespace
 
-TForm12::TForm12() : TDialogForm(QStringLiteral("Bank"), 145, 205) {
+TForm12::TForm12() : TRefreshingForm(QStringLiteral("Bank"), 145, 205) {
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Vermögen:"), 8, 8, 135);
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Kreditlimit:"), 8, 30, 56);
     Label6 = MakeLabel(this, "Label6", QString(), 62, 30, 81);
@@ -56,11 +56,6 @@ TForm12::TForm12() : TDialogForm(QStringLiteral("Bank"), 145, 205) {
 
     connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
-}
-
-void TForm12::paintEvent(QPaintEvent* event) {
-    TDialogForm::paintEvent(event);
-    paintRefresh_.Request();
 }
 
 void TForm12::FormPaint() {

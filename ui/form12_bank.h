@@ -1,20 +1,19 @@
 #pragma once
 
-#include "ui/dialog_form.h"
-#include "ui/paint_refresh.h"
+#include "ui/refreshing_form.h"
 
 class QLabel;
 class QPushButton;
 class TSpinEdit;
 
 // Window "Bank": borrow up to the credit limit, repay debts.
-class TForm12 : public TDialogForm {
+class TForm12 : public TRefreshingForm {
     Q_OBJECT
 public:
     TForm12();
 
     // Shows money and debt and computes the credit limit that the next "OK" tests against.
-    void FormPaint();
+    void FormPaint() override;
     void Button1Click(); // take credit
     void Button2Click(); // repay
 
@@ -32,12 +31,8 @@ public:
     TSpinEdit* SpinEdit2 = nullptr;
     QPushButton* Button2 = nullptr;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     void ShowOutcome(const std::string& refusal);
 
     double creditLimit_ = 0;
-    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTextOption>
 
-TForm13::TForm13() : TDialogForm(QStringLiteral("Top Ten"), 435, 300) {
+TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
     Label1 = new QLabel(QStringLiteral("Top Ten der meistverkauften Artikel"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(GamePixelFont(24));
@@ -34,11 +34,6 @@ TForm13::TForm13() : TDialogForm(QStringLiteral("Top Ten"), 435, 300) {
     QTextOption centred = Memo1->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
     Memo1->document()->setDefaultTextOption(centred);
-}
-
-void TForm13::paintEvent(QPaintEvent* event) {
-    TDialogForm::paintEvent(event);
-    paintRefresh_.Request();
 }
 
 void TForm13::FormPaint() {

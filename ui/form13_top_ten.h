@@ -1,26 +1,19 @@
 #pragma once
 
-#include "ui/dialog_form.h"
-#include "ui/paint_refresh.h"
+#include "ui/refreshing_form.h"
 
 class QLabel;
 class QPlainTextEdit;
 
 // Window "Top Ten": the ten best-selling articles over all three kinds.
-class TForm13 : public TDialogForm {
+class TForm13 : public TRefreshingForm {
     Q_OBJECT
 public:
     TForm13();
 
     // Ranks the articles anew (the paint handler).
-    void FormPaint();
+    void FormPaint() override;
 
     QLabel* Label1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

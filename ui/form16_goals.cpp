@@ -25,7 +25,7 @@ void ShowGoal(QLabel* label, bool met) {
 }
 } // namespace
 
-TForm16::TForm16() : TDialogForm(QStringLiteral("Spielziele"), 355, 123) {
+TForm16::TForm16() : TRefreshingForm(QStringLiteral("Spielziele"), 355, 123) {
     setObjectName(QStringLiteral("Form16"));
     Label1 = AddCaption("Label1",
                         QStringLiteral("Setzen Sie alle 50 Getränke auf ihre Getränkekarte:"), 0);
@@ -67,10 +67,5 @@ void TForm16::FormPaint() {
 
 void TForm16::showEvent(QShowEvent* event) {
     FormPaint();
-    TDialogForm::showEvent(event);
-}
-
-void TForm16::paintEvent(QPaintEvent* event) {
-    FormPaint();
-    TDialogForm::paintEvent(event);
+    TRefreshingForm::showEvent(event);
 }

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "ui/dialog_form.h"
+#include "ui/refreshing_form.h"
 
 class QLabel;
 
 // Window "Spielziele": the four goals and whether each is met right now. Only reports.
-class TForm16 : public TDialogForm {
+class TForm16 : public TRefreshingForm {
     Q_OBJECT
 public:
     TForm16();
 
     // Writes the state of every goal; runs at every paint.
-    void FormPaint();
+    void FormPaint() override;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -24,7 +24,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* AddCaption(const char* name, const QString& text, int row);

@@ -72,17 +72,9 @@ bool RewardModifiersHeld(Qt::KeyboardModifiers modifiers) {
     return (modifiers & needed) == needed;
 }
 
-void SetLabelText(QWidget* form, const char* labelName, const QString& text) {
-    if (!form)
-        return;
-    if (auto* label = form->findChild<QLabel*>(QString::fromLatin1(labelName)))
+void SetMoneyLabel(QLabel* label, const QString& text) {
+    if (label)
         label->setText(text);
-}
-
-// The card and price dialogs rebuild their lists before they are shown, when they offer it.
-template <class Form> void RebuildList(Form* form, QObject* sender) {
-    if constexpr (requires { form->FormPaint(sender); })
-        form->FormPaint(sender);
 }
 } // namespace
 
@@ -213,10 +205,11 @@ void TForm1::vermoegenanzeigen() {
     const QString text = QString::fromStdString(MoneyText(state().Wealth));
     Label1->setText(text);
     Label1->adjustSize();
-    SetLabelText(Form4, "Label3", text);
-    SetLabelText(Form5, "Label3", text);
-    SetLabelText(Form6, "Label3", text);
-    SetLabelText(Form12, "Label1", text);
+    // The dialogs exist from the start on; only while they are being created are they missing.
+    SetMoneyLabel(Form4 ? Form4->Label3 : nullptr, text);
+    SetMoneyLabel(Form5 ? Form5->Label3 : nullptr, text);
+    SetMoneyLabel(Form6 ? Form6->Label3 : nullptr, text);
+    SetMoneyLabel(Form12 ? Form12->Label1 : nullptr, text);
     shownWealth_ = state().Wealth;
     moneyShown_ = true;
 }
@@ -283,25 +276,25 @@ void TForm1::Button17Click() {
 
 void TForm1::Button4Click() {
     hide();
-    RebuildList(Form4, Button4);
+    Form4->FormPaint(Button4);
     OpenDialog(Form4);
 }
 
 void TForm1::Button5Click() {
     hide();
-    RebuildList(Form5, Button5);
+    Form5->FormPaint(Button5);
     OpenDialog(Form5);
 }
 
 void TForm1::Button6Click() {
     hide();
-    RebuildList(Form6, Button6);
+    Form6->FormPaint(Button6);
     OpenDialog(Form6);
 }
 
 void TForm1::Button10Click() {
     hide();
-    RebuildList(Form8, Button10);
+    Form8->FormPaint(Button10);
     OpenDialog(Form8);
 }
 

@@ -6,7 +6,6 @@
 #include "game/date_time.h"
 #include "game/lease.h"
 #include "persistence/save_game.h"
-#include "ui/form10_entertainment.h"
 #include "ui/form7_settings.h"
 #include "ui/forms.h"
 
@@ -19,11 +18,6 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// The entertainment dialog takes the loaded purchase flags onto its buttons, when it offers to.
-template <class Form> void SyncEntertainment(Form* form) {
-    if constexpr (requires { form->SyncFromControls(); })
-        form->SyncFromControls();
-}
 } // namespace
 
 void TForm1::Button11Click() {
@@ -55,8 +49,8 @@ void TForm1::Button12Click() {
     }
     Button1Click();
     ApplySavedGame(state(), loaded->Game);
+    // The entertainment dialog reads its purchase flags from the game whenever it is shown.
     Form7->ApplyControls(state().Controls);
-    SyncEntertainment(Form10);
     if (const int interval = SpeedInterval(state().Controls.SpeedIndex); interval > 0)
         SetTimerInterval(interval);
     ShowStageOfLoadedGame();

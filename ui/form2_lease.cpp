@@ -24,7 +24,7 @@ void SetText(QLabel* label, const QString& text) {
 }
 } // namespace
 
-TForm2::TForm2() : TDialogForm(QStringLiteral("Kneipe pachten"), 254, 130) {
+TForm2::TForm2() : TRefreshingForm(QStringLiteral("Kneipe pachten"), 254, 130) {
     setObjectName(QStringLiteral("Form2"));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
@@ -76,12 +76,7 @@ void TForm2::FormPaint() {
 
 void TForm2::showEvent(QShowEvent* event) {
     FormPaint();
-    TDialogForm::showEvent(event);
-}
-
-void TForm2::paintEvent(QPaintEvent* event) {
-    FormPaint();
-    TDialogForm::paintEvent(event);
+    TRefreshingForm::showEvent(event);
 }
 
 void TForm2::Button1Click() {
@@ -104,5 +99,5 @@ void TForm2::FormClose() {
         Form1->knoepfezeigen();
         Form1->Button2->setEnabled(false);
     }
-    TDialogForm::FormClose();
+    TRefreshingForm::FormClose();
 }

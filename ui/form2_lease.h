@@ -1,18 +1,18 @@
 #pragma once
 
-#include "ui/dialog_form.h"
+#include "ui/refreshing_form.h"
 
 class QLabel;
 class QPushButton;
 
 // Window "Kneipe pachten": pages through the thirty locations of the game and leases one.
-class TForm2 : public TDialogForm {
+class TForm2 : public TRefreshingForm {
     Q_OBJECT
 public:
     TForm2();
 
     // Shows the location at the cursor and offers "Pachten" while it is not leased.
-    void FormPaint();
+    void FormPaint() override;
     void Button1Click(); // "Vor"
     void Button2Click(); // "Zurück"
     void Button3Click(); // "Pachten"
@@ -31,7 +31,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* AddLabel(const char* name, const QString& text, QRect geometry, Qt::Alignment align,

@@ -29,7 +29,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 
 } // namespace
 
-TForm3::TForm3() : TDialogForm(QStringLiteral("Personal"), 324, 136) {
+TForm3::TForm3() : TRefreshingForm(QStringLiteral("Personal"), 324, 136) {
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Name:"), 16, 12, 70);
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Erfahrung:"), 16, 34, 70);
     Label7 = MakeLabel(this, "Label7", QStringLiteral("Art:"), 16, 56, 70);
@@ -56,11 +56,6 @@ TForm3::TForm3() : TDialogForm(QStringLiteral("Personal"), 324, 136) {
     connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TForm3::Button4Click);
-}
-
-void TForm3::paintEvent(QPaintEvent* event) {
-    TDialogForm::paintEvent(event);
-    paintRefresh_.Request();
 }
 
 void TForm3::FormPaint() {

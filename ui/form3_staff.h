@@ -1,20 +1,19 @@
 #pragma once
 
-#include "ui/dialog_form.h"
-#include "ui/paint_refresh.h"
+#include "ui/refreshing_form.h"
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
 // Window "Personal": page through the twenty candidates, hire and dismiss.
-class TForm3 : public TDialogForm {
+class TForm3 : public TRefreshingForm {
     Q_OBJECT
 public:
     TForm3();
 
     // Shows the member at the staff cursor (the paint handler).
-    void FormPaint();
+    void FormPaint() override;
     void Button1Click(); // "Zurück"
     void Button2Click(); // "Vor"
     void Button3Click(); // "Einstellen"
@@ -33,11 +32,7 @@ public:
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     // Shows the change at once and repaints.
     void Refresh();
-    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

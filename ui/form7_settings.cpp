@@ -3,6 +3,7 @@
 #include "game/game_state.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/group_box.h"
 #include "ui/spin_edit.h"
 
 #include <QButtonGroup>
@@ -59,6 +60,7 @@ TForm7::TForm7() : TDialogForm(QStringLiteral("Einstellungen"), 309, 328) {
         AddCheckBox("CheckBox2", QStringLiteral("Nachricht, wann die Ware eintreffen wird."),
                     {10, 36, 271, 17});
 
+    ApplyLightIndicators(this);
     ApplyControls(GameValues());
     ConnectToGameValues();
 }
@@ -84,7 +86,7 @@ void TForm7::BuildSpeedGroup() {
 }
 
 QGroupBox* TForm7::AddGroup(const char* name, const QString& title, QRect geometry) {
-    auto* group = new QGroupBox(title, this);
+    auto* group = new TGroupBox(title, this);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(geometry);
     return group;

@@ -59,7 +59,7 @@ std::vector<ArticleEntry> SortedEntries(const GameState& state,
 
 } // namespace
 
-TForm9::TForm9() : TDialogForm(QStringLiteral("Lager"), 335, 319) {
+TForm9::TForm9() : TRefreshingForm(QStringLiteral("Lager"), 335, 319) {
     Label1 = MakeLabel(this, "Label1",
                        QStringLiteral("Folgende Artikel sind nach \nIhren Einstellungen knapp:"), 8,
                        8, 28);
@@ -86,11 +86,6 @@ TForm9::TForm9() : TDialogForm(QStringLiteral("Lager"), 335, 319) {
     }
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
-}
-
-void TForm9::paintEvent(QPaintEvent* event) {
-    TDialogForm::paintEvent(event);
-    paintRefresh_.Request();
 }
 
 TForm9::ListsContent TForm9::CurrentContent() const {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ui/dialog_form.h"
-#include "ui/paint_refresh.h"
+#include "ui/refreshing_form.h"
 #include "ui/sorted_names.h"
 
 #include <vector>
@@ -12,14 +11,14 @@ class QListWidget;
 class QPushButton;
 
 // Window "Lager": the articles on the cards that run short, the others, and reordering.
-class TForm9 : public TDialogForm {
+class TForm9 : public TRefreshingForm {
     Q_OBJECT
 public:
     TForm9();
 
     // The paint handler: brings both lists up to the state of the game. When their content
     // has not changed, the entries, the selection and the stock labels stay as they are.
-    void FormPaint();
+    void FormPaint() override;
     // Empties both lists (and their selection and stock labels) and fills them anew.
     void RebuildLists();
 
@@ -42,9 +41,6 @@ public:
     QLabel* Label4 = nullptr;
     QPushButton* Button2 = nullptr;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     struct ListsContent {
         std::vector<ArticleEntry> Short;
@@ -57,5 +53,4 @@ private:
     const ArticleEntry* Selected(QListWidget* list, const std::vector<ArticleEntry>& shown) const;
 
     ListsContent shown_;
-    PaintRefresh paintRefresh_{this, [this] { FormPaint(); }};
 };

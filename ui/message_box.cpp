@@ -3,7 +3,9 @@
 #include "ui/form1_main.h"
 #include "ui/forms.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 void ShowGameMessage(const QString& text) {
     if (Form1 && Form1->Ending())
@@ -12,6 +14,7 @@ void ShowGameMessage(const QString& text) {
     // whole program, centred on the screen.
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Das Krugheim"), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setIcon(QIcon()); // a plain "OK", as in every message
     box.exec();
 }
 

@@ -43,6 +43,11 @@ TSpinEdit::TSpinEdit(int minValue, int maxValue, int value, QWidget* parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, Qt::black);
     palette.setColor(QPalette::Text, Qt::yellow);
+    // The arrows are drawn like buttons, dark on light, whatever the window's text colour.
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    // The frame is drawn in a shade of the window colour; a light one keeps it visible.
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(palette);
     setAccelerated(false);
     SetValue(value);

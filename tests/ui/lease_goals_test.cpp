@@ -54,7 +54,7 @@ private slots:
         third.Leased = true;
         QVERIFY(QTest::qWaitForWindowExposed(Form2));
         Form2->repaint();
-        QVERIFY(!Form2->Button3->isVisible());
+        QTRY_VERIFY(!Form2->Button3->isVisible());
     }
 
     void pagingStopsAtBothEnds() {
@@ -130,7 +130,7 @@ private slots:
         state.Wines[7].OnCard = false;
         QVERIFY(QTest::qWaitForWindowExposed(Form16));
         Form16->repaint();
-        QCOMPARE(Form16->Label5->text(), QStringLiteral("erfüllt!"));
+        QTRY_COMPARE(Form16->Label5->text(), QStringLiteral("erfüllt!"));
         QCOMPARE(TextColour(Form16->Label5), Lime);
         QCOMPARE(Form16->Label6->text(), QStringLiteral("nicht erfüllt!"));
         QCOMPARE(TextColour(Form16->Label6), Red);

@@ -140,13 +140,10 @@ private slots:
         Form1->vermoegenanzeigen();
         const QString expected = QStringLiteral("Vermögen: 1234.50 €");
         QCOMPARE(Form1->Label1->text(), expected);
-        for (QWidget* card : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
-                              static_cast<QWidget*>(Form6)}) {
-            if (card->findChild<QLabel*>(QStringLiteral("Label3")))
-                QCOMPARE(LabelText(card, "Label3"), expected);
-        }
-        if (Form12->findChild<QLabel*>(QStringLiteral("Label1")))
-            QCOMPARE(LabelText(Form12, "Label1"), expected);
+        QCOMPARE(Form4->Label3->text(), expected);
+        QCOMPARE(Form5->Label3->text(), expected);
+        QCOMPARE(Form6->Label3->text(), expected);
+        QCOMPARE(Form12->Label1->text(), expected);
         Form1->state().Wealth = -0.5;
         Form1->RefreshMoney();
         QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: -0.50 €"));

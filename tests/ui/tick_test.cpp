@@ -5,6 +5,7 @@
 #include "ui/form11_event.h"
 #include "ui/form7_settings.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -108,6 +109,40 @@ private slots:
         Form1->ShowMessage("late");
         QTest::qWait(20);
         QCOMPARE(answerer.Texts.size(), 1);
+    }
+
+    void bankruptcyUnderADialogMessageEndsEverything() {
+        // A dialog's message does not stop the timer; the tick under it ends the game.
+        GameState& state = Form1->state();
+        LeaseFirstLocation(state, 500);
+        state.GameClock = DayEnd;
+        state.Wealth = 0;
+        Form1->SetTimerInterval(1);
+        Form1->Button15Click();
+        // The player reads the dialog's message until the game ends under it.
+        MessageAnswerer answerer;
+        answerer.OnMessage = [](const QString& text) {
+            if (text != QStringLiteral("Dialog"))
+                return;
+            QEventLoop reading;
+            QTimer::singleShot(2000, &reading, &QEventLoop::quit);
+            QTimer check;
+            connect(&check, &QTimer::timeout, &reading, [&reading] {
+                if (Form1->Ending())
+                    reading.quit();
+            });
+            check.start(5);
+            reading.exec();
+        };
+        Form1->ShowMessage("Dialog");
+        Form1->ShowMessage("after the end");
+
+        QVERIFY(answerer.Texts.contains(Bankrupt));
+        QCOMPARE(answerer.Texts.last(), Bankrupt);
+        QCOMPARE(run_->EndRequests, 1);
+        QVERIFY(!Form7->isVisible());
+        QVERIFY(!Form1->isVisible());
+        QVERIFY(!Form1->TimerEnabled());
     }
 
     void reachedGoalsEndTheProgramAfterSevenMessages() {

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -37,18 +38,24 @@ public:
     QStringList Texts;
     std::function<void(const QString&)> OnMessage;
 
-    MessageAnswerer() {
-        poll_.setInterval(2);
-        QObject::connect(&poll_, &QTimer::timeout, this, [this] { AnswerOpenBox(); });
-        poll_.start();
-    }
+    MessageAnswerer() { ScheduleLook(); }
 
 private:
+    // Every look is a timer of its own and the next one is set before a box is answered: Qt
+    // does not fire a timer again while its own handler runs, and a box may open while the
+    // handler waits on another.
+    void ScheduleLook() {
+        QTimer::singleShot(2, this, [this] {
+            ScheduleLook();
+            AnswerOpenBox();
+        });
+    }
+
     void AnswerOpenBox() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (busy_ || !box || !box->isVisible())
+        if (!box || !box->isVisible() || handling_.contains(box))
             return;
-        busy_ = true;
+        handling_.insert(box); // a box opened while this one waits is answered as well
         const QString text = box->text();
         Texts << text;
         if (box->windowTitle() != QStringLiteral("Das Krugheim"))
@@ -57,11 +64,10 @@ private:
             OnMessage(text);
         if (QAbstractButton* ok = box->button(QMessageBox::Ok))
             ok->click();
-        busy_ = false;
+        handling_.remove(box);
     }
 
-    QTimer poll_;
-    bool busy_ = false;
+    QSet<QMessageBox*> handling_;
 };
 
 // A whole program run: all windows created in their order with the controlled generator, the

@@ -1,0 +1,6 @@
+#include "ui/refreshing_form.h"
+
+void TRefreshingForm::paintEvent(QPaintEvent* event) {
+    TDialogForm::paintEvent(event);
+    paintRefresh_.Request();
+}
