@@ -3,7 +3,9 @@
 #include "game/game.h"
 #include "game/game_host.h"
 #include "game/random.h"
+#include "ui/tick_pacer.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -139,6 +141,8 @@ private:
     void OpenDialog(QWidget* dialog);
     void ShowStageOfLoadedGame();
     void HideManagementButtons();
+    // A firing of Timer1: one tick, or two at full speed when the timer has fallen behind.
+    void Timer1Fired();
 
     std::unique_ptr<RandomSource> ownRng_;
     Game game_;
@@ -147,4 +151,6 @@ private:
     bool moneyShown_ = false;
     double shownWealth_ = 0;
     std::string clockText_;
+    TickPacer pacer_;
+    QElapsedTimer paceClock_;
 };

@@ -148,6 +148,21 @@ void FillTheCards(GameState& state) {
     state.Dishes[DishCount].OnCard = false;
 }
 
+// The game's generator, counting the ticks: every tick draws its event roll exactly once.
+class TickCountingRandom final : public RandomSource {
+public:
+    int Ticks = 0;
+    int Random(int n) override {
+        if (n == 1440)
+            ++Ticks;
+        return inner_.Random(n);
+    }
+    void Randomize() override { inner_.Randomize(); }
+
+private:
+    GameRandom inner_;
+};
+
 void SetUpTheGame() {
     Form1->Button1->click(); // "Spiel starten"
     LeaseAPub();
@@ -181,7 +196,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Das Krugheim"));
     QApplication::setQuitOnLastWindowClosed(false);
     const double bareRate = BareTimerRate();
-    CreateForms();
+    TickCountingRandom rng;
+    CreateForms(&rng);
     int endings = 0;
     Form1->EndProgram = [&endings] { ++endings; };
     Answerer answerer;
@@ -197,6 +213,7 @@ int main(int argc, char** argv) {
     wall.start();
     const double cpuBefore = CpuSeconds();
     ChooseFastSpeed();
+    const int ticksBefore = rng.Ticks;
     QTimer::singleShot(MeasuredMilliseconds, Qt::PreciseTimer, [] {
         Form1->Timer1->stop();
         QCoreApplication::exit(0);
@@ -206,21 +223,24 @@ int main(int argc, char** argv) {
     const double cpu = CpuSeconds() - cpuBefore;
     const double gameDays = Form1->state().GameClock - clockBefore;
     const TickLog::Summary summary = ticks.Summarise();
+    const int gameTicks = rng.Ticks - ticksBefore;
     const double running = seconds - summary.StoppedMs / 1000;
 
     std::printf("%-44s %12s %12s\n", "Main window at \"Schnell (3)\"", "measured", "target");
-    std::printf("%-44s %12.0f %12s\n", "ticks per second", ticks.Count() / seconds, ">= 950");
-    std::printf("%-44s %12.0f %12s\n", "  while the timer ran", ticks.Count() / running, "");
+    std::printf("%-44s %12.0f %12s\n", "ticks per second", gameTicks / seconds, ">= 950");
+    std::printf("%-44s %12.0f %12s\n", "  while the timer ran", gameTicks / running, "");
+    std::printf("%-44s %12.0f %12s\n", "timer firings per second", ticks.Count() / seconds, "");
     std::printf("%-44s %12.0f %12s\n", "  a bare 1 ms timer on this machine", bareRate, "");
-    std::printf("%-44s %12d %12s\n", "ticks", ticks.Count(), "");
+    std::printf("%-44s %12d %12s\n", "ticks", gameTicks, "");
     std::printf("%-44s %10.2f s %12s\n", "wall time", seconds, "");
     std::printf("%-44s %10.2f s %12s\n", "  timer off for messages and events",
                 summary.StoppedMs / 1000, "");
-    std::printf("%-44s %9.3f ms %12s\n", "time between ticks, median", summary.MedianMs, "");
-    std::printf("%-44s %9.3f ms %12s\n", "time between ticks, 99th percentile", summary.P99Ms, "");
+    std::printf("%-44s %9.3f ms %12s\n", "time between firings, median", summary.MedianMs, "");
+    std::printf("%-44s %9.3f ms %12s\n", "time between firings, 99th percentile", summary.P99Ms,
+                "");
     std::printf("%-44s %10.2f s %12s\n", "processor time", cpu, "");
     std::printf("%-44s %10.0f %% %12s\n", "processor load", 100 * cpu / seconds, "");
-    std::printf("%-44s %9.0f us %12s\n", "processor time per tick", 1e6 * cpu / ticks.Count(), "");
+    std::printf("%-44s %9.0f us %12s\n", "processor time per tick", 1e6 * cpu / gameTicks, "");
     std::printf("%-44s %12.2f %12s\n", "game days played", gameDays, "");
     std::printf("%-44s %12d %12s\n", "message boxes answered", answerer.Messages, "");
     std::printf("%-44s %12d %12s\n", "events answered", answerer.Events, "");
