@@ -9,12 +9,6 @@
 #include <QTest>
 
 namespace {
-void PutAllOnCard(GameState& state) {
-    for (ArticleKind kind : AllArticleKinds)
-        for (int i = 1; i <= ArticleCount(kind); ++i)
-            Article(state, kind, i).OnCard = true;
-}
-
 QColor TextColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
