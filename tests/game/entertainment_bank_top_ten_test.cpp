@@ -73,13 +73,6 @@ TEST_F(Bank, RepaymentChecksMoneyFirstThenDebt) {
     EXPECT_EQ(State.Wealth, 50);
 }
 
-TEST_F(TopTen, StartOfGameListsTheFirstTenDrinks) {
-    const std::vector<std::string> lines = TopTenLines(State);
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_EQ(lines[0], "Drink1 (0x verkauft.)");
-    EXPECT_EQ(lines[9], "Drink10 (0x verkauft.)");
-}
-
 TEST_F(TopTen, TiesGoDrinkWineDishAndByIndex) {
     State.Dishes[2].UnitsSold = 5;
     State.Wines[30].UnitsSold = 5;

@@ -61,12 +61,3 @@ TEST_F(Staff, DismissalClearsTheFlagBeforeTheMessageAndPaysAfterIt) {
     EXPECT_EQ(Host.MoneyRefreshes, 1);
     EXPECT_EQ(member.HireDate, 0);
 }
-
-TEST_F(Staff, Texts) {
-    TStaffMember member;
-    member.WagePerDay = 40;
-    EXPECT_EQ(WageText(member), "40 € / Tag");
-    EXPECT_EQ(StaffKindText(member), "Bedienung");
-    member.Kind = 1;
-    EXPECT_EQ(StaffKindText(member), "Koch");
-}
