@@ -13,9 +13,7 @@
 #include "ui/form9_storage.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {

@@ -4,10 +4,6 @@
 #include "ui/form11_event.h"
 #include "ui/form7_settings.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
 namespace {
 // Raises entry r the way the tick does: picked with the timer off, window shown, main hidden.
 void RaiseEvent(int r) {

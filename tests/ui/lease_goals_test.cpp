@@ -4,10 +4,6 @@
 #include "ui/form16_goals.h"
 #include "ui/form2_lease.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
 namespace {
 QColor TextColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);

@@ -9,11 +9,7 @@
 #include "ui/spin_edit.h"
 #include "widgets/led_meter.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 const QStringList NoGameButtons = {"Button1", "Button12", "Button13", "Button15", "Button17"};

@@ -10,10 +10,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 // How many of the nine management buttons are visible.

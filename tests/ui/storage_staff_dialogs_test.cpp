@@ -5,7 +5,6 @@
 #include "ui/form9_storage.h"
 
 #include <QCheckBox>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QtTest>
 

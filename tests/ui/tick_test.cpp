@@ -6,9 +6,7 @@
 #include "ui/form7_settings.h"
 
 #include <QEventLoop>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTest>
 
 namespace {
 constexpr double DayEnd = 46000.0 + 30.0 / 1440.0; // 00:30, the tick that settles the day
