@@ -9,8 +9,7 @@ void MakeKnown(GameState& state, ArticleKind kind, int upTo) {
 }
 
 void MakeAllKnown(GameState& state) {
-    for (ArticleKind kind : AllArticleKinds)
-        MakeKnown(state, kind, ArticleCount(kind));
+    ForEachArticle(state, [](TArticle& a, ArticleKind, int) { a.Known = true; });
 }
 
 double ShownAmount(int r) {

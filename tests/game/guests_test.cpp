@@ -40,6 +40,12 @@ void ExpectGuest(ScriptedRandom& rng, bool drink, bool dish, bool wine, int tipR
 
 const GuestRatings NoStaff{0, 100};
 
+class GuestTest : public ::testing::Test, public ScriptedGame {};
+using Gauges = GuestTest;
+using GuestVisit = GuestTest;
+using ArticleSearch = GuestTest;
+using Sale = GuestTest;
+
 } // namespace
 
 TEST(Ratings, PriceRatingFollowsTheMeanMarginOfAllCards) {
@@ -106,19 +112,18 @@ TEST(Ratings, CrowdBonusRoundsHalvesToEven) {
     EXPECT_EQ(bonus(18001), 5);
 }
 
-TEST(Gauges, StepsShowTheirFigures) {
-    ScriptedGame g;
-    TLocation& pub = LeasePub(g.State(), 5000);
+TEST_F(Gauges, StepsShowTheirFigures) {
+    TLocation& pub = LeasePub(State, 5000);
     pub.Variety = 20;
     pub.EntertainmentFactor = 50;
-    Employ(g.State(), 2);
-    PutOnCard(g.State().Drinks[1], 1, 2.5); // margin 1.5 -> 50
-    const double p = PriceGaugeStep(g.Play);
+    Employ(State, 2);
+    PutOnCard(State.Drinks[1], 1, 2.5); // margin 1.5 -> 50
+    const double p = PriceGaugeStep(Play);
     EXPECT_EQ(p, 50);
-    const GuestRatings r = StaffAndAttractivenessStep(g.Play, p);
-    EXPECT_EQ(g.Host.Gauges[Gauge::Prices], 50);
-    EXPECT_EQ(g.Host.Gauges[Gauge::Staff], 50);
-    EXPECT_EQ(g.Host.Gauges[Gauge::Attractiveness], 50 + 20 + 50 + 50);
+    const GuestRatings r = StaffAndAttractivenessStep(Play, p);
+    EXPECT_EQ(Host.Gauges[Gauge::Prices], 50);
+    EXPECT_EQ(Host.Gauges[Gauge::Staff], 50);
+    EXPECT_EQ(Host.Gauges[Gauge::Attractiveness], 50 + 20 + 50 + 50);
     EXPECT_EQ(r.Attractiveness, 170);
 }
 
@@ -138,96 +143,87 @@ TEST(GuestDraw, EveryMatchingRowDrawsAndTheLastDecides) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Rating);
         ScriptedGame g;
-        LeasePub(g.State(), 10000);
+        LeasePub(g.State, 10000);
         for (std::size_t i = 0; i < c.Ranges.size(); ++i)
             g.Rng.Expect(c.Ranges[i], i + 1 < c.Ranges.size() ? 0 : 1); // the last draw: no guest
         g.Rng.Expect(300, 0);                                           // tip draw, always made
         GuestStep(g.Play, c.Rating, NoStaff);
-        EXPECT_EQ(g.State().Wealth, 0);
+        EXPECT_EQ(g.State.Wealth, 0);
     }
 }
 
 TEST(GuestDraw, RangesFromDamagedFiguresNeverOverflow) {
     ScriptedGame g;
-    LeasePub(g.State(), std::numeric_limits<int>::min()); // crowd bonus -536871
-    g.Rng.Expect(5 + 536871, 1).Expect(IntMax, 1);        // 400 - INT_MIN is beyond the int range
+    LeasePub(g.State, std::numeric_limits<int>::min()); // crowd bonus -536871
+    g.Rng.Expect(5 + 536871, 1).Expect(IntMax, 1);      // 400 - INT_MIN is beyond the int range
     GuestStep(g.Play, 100, {0, std::numeric_limits<int>::min()});
 }
 
-TEST(GuestStep, ATipComesOnlyWithAGuest) {
-    ScriptedGame g;
-    g.Rng.Expect(5, 0).Expect(0, 0).Expect(50, 49).Expect(2, 0).Expect(2, 0).Expect(2, 0);
-    GuestStep(g.Play, 100, {0, 400});
-    EXPECT_EQ(g.State().Wealth, 49);
+TEST_F(GuestVisit, ATipComesOnlyWithAGuest) {
+    Rng.Expect(5, 0).Expect(0, 0).Expect(50, 49).Expect(2, 0).Expect(2, 0).Expect(2, 0);
+    GuestStep(Play, 100, {0, 400});
+    EXPECT_EQ(State.Wealth, 49);
 
-    g.Rng.Expect(5, 4).Expect(0, 0); // no guest: the tip draw is made, but no tip
-    GuestStep(g.Play, 100, {0, 400});
-    EXPECT_EQ(g.State().Wealth, 49);
+    Rng.Expect(5, 4).Expect(0, 0); // no guest: the tip draw is made, but no tip
+    GuestStep(Play, 100, {0, 400});
+    EXPECT_EQ(State.Wealth, 49);
 }
 
-TEST(GuestStep, ServesWineThenDrinkThenDish) {
-    ScriptedGame g;
-    GameState& s = g.State();
-    LeasePub(s, 0);
-    s.Wines[1].Popularity = 10;
-    s.Drinks[1].Popularity = 20;
-    s.Dishes[1].Popularity = 30;
-    PutOnCard(s.Wines[1], 3, 5);
-    PutOnCard(s.Drinks[1], 1, 2);
-    PutOnCard(s.Dishes[1], 4, 9);
-    ExpectGuest(g.Rng, true, true, true);
-    g.Rng.Expect(60, 0).Expect(50, 0).Expect(40, 0); // each found at its first visit
-    GuestStep(g.Play, 100, NoStaff);
-    EXPECT_EQ(s.Wealth, 5 + 2 + 9);
-    EXPECT_EQ(s.Locations[1].Variety, 3);
-    EXPECT_EQ(g.Host.Gauges[Gauge::Variety], 3);
-    for (const TArticle* a : {&s.Wines[1], &s.Drinks[1], &s.Dishes[1]}) {
+TEST_F(GuestVisit, ServesWineThenDrinkThenDish) {
+    LeasePub(State, 0);
+    State.Wines[1].Popularity = 10;
+    State.Drinks[1].Popularity = 20;
+    State.Dishes[1].Popularity = 30;
+    PutOnCard(State.Wines[1], 3, 5);
+    PutOnCard(State.Drinks[1], 1, 2);
+    PutOnCard(State.Dishes[1], 4, 9);
+    ExpectGuest(Rng, true, true, true);
+    Rng.Expect(60, 0).Expect(50, 0).Expect(40, 0); // each found at its first visit
+    GuestStep(Play, 100, NoStaff);
+    EXPECT_EQ(State.Wealth, 5 + 2 + 9);
+    EXPECT_EQ(State.Locations[1].Variety, 3);
+    EXPECT_EQ(Host.Gauges[Gauge::Variety], 3);
+    for (const TArticle* a : {&State.Wines[1], &State.Drinks[1], &State.Dishes[1]}) {
         EXPECT_EQ(a->Stock, 9);
         EXPECT_EQ(a->UnitsSold, 1);
     }
 }
 
-TEST(ArticleSearch, VisitsEveryIndexTwiceAndIndexOneAThirdTime) {
-    ScriptedGame g;
-    GameState& s = g.State();
-    LeasePub(s, 0).Variety = 5;
-    NumberPopularities(s.Drinks);
-    ExpectGuest(g.Rng, true, false, false);
-    ExpectFruitlessSearch(g.Rng, DrinkCount);
-    GuestStep(g.Play, 100, NoStaff);
-    EXPECT_EQ(s.Locations[1].Variety, 4);
+TEST_F(ArticleSearch, VisitsEveryIndexTwiceAndIndexOneAThirdTime) {
+    LeasePub(State, 0).Variety = 5;
+    NumberPopularities(State.Drinks);
+    ExpectGuest(Rng, true, false, false);
+    ExpectFruitlessSearch(Rng, DrinkCount);
+    GuestStep(Play, 100, NoStaff);
+    EXPECT_EQ(State.Locations[1].Variety, 4);
 }
 
-TEST(ArticleSearch, SuccessAtTheLastVisitLowersThenRaisesVariety) {
-    ScriptedGame g;
-    GameState& s = g.State();
-    LeasePub(s, 0).Variety = 100;
-    NumberPopularities(s.Dishes);
-    PutOnCard(s.Dishes[1], 2, 4);
-    ExpectGuest(g.Rng, false, true, false);
+TEST_F(ArticleSearch, SuccessAtTheLastVisitLowersThenRaisesVariety) {
+    LeasePub(State, 0).Variety = 100;
+    NumberPopularities(State.Dishes);
+    PutOnCard(State.Dishes[1], 2, 4);
+    ExpectGuest(Rng, false, true, false);
     for (int visit = 0; visit < 2 * DishCount; ++visit)
-        g.Rng.Expect(70 - (visit % DishCount + 1), 1);
-    g.Rng.Expect(69, 0);
-    GuestStep(g.Play, 100, NoStaff);
-    EXPECT_EQ(s.Locations[1].Variety, 100); // 100 - 1 + 1
-    EXPECT_EQ(s.Wealth, 4);
-    EXPECT_EQ(s.Dishes[1].Stock, 9);
+        Rng.Expect(70 - (visit % DishCount + 1), 1);
+    Rng.Expect(69, 0);
+    GuestStep(Play, 100, NoStaff);
+    EXPECT_EQ(State.Locations[1].Variety, 100); // 100 - 1 + 1
+    EXPECT_EQ(State.Wealth, 4);
+    EXPECT_EQ(State.Dishes[1].Stock, 9);
 }
 
-TEST(ArticleSearch, SkipsArticlesOffTheCardOrOutOfStockButStillDraws) {
-    ScriptedGame g;
-    GameState& s = g.State();
-    LeasePub(s, 0);
-    NumberPopularities(s.Wines);
-    PutOnCard(s.Wines[1], 1, 2, 0); // sold out
-    s.Wines[2].Known = true;        // known, not on the card
-    PutOnCard(s.Wines[3], 1, 3);
-    ExpectGuest(g.Rng, false, false, true);
-    g.Rng.Expect(69, 0).Expect(68, 0).Expect(67, 0);
-    GuestStep(g.Play, 100, NoStaff);
-    EXPECT_EQ(s.Wines[1].Stock, 0);
-    EXPECT_EQ(s.Wines[3].Stock, 9);
-    EXPECT_EQ(s.Wealth, 3);
+TEST_F(ArticleSearch, SkipsArticlesOffTheCardOrOutOfStockButStillDraws) {
+    LeasePub(State, 0);
+    NumberPopularities(State.Wines);
+    PutOnCard(State.Wines[1], 1, 2, 0); // sold out
+    State.Wines[2].Known = true;        // known, not on the card
+    PutOnCard(State.Wines[3], 1, 3);
+    ExpectGuest(Rng, false, false, true);
+    Rng.Expect(69, 0).Expect(68, 0).Expect(67, 0);
+    GuestStep(Play, 100, NoStaff);
+    EXPECT_EQ(State.Wines[1].Stock, 0);
+    EXPECT_EQ(State.Wines[3].Stock, 9);
+    EXPECT_EQ(State.Wealth, 3);
 }
 
 TEST(Variety, StaysWithinItsBounds) {
@@ -243,7 +239,7 @@ TEST(Variety, StaysWithinItsBounds) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Before << (c.Sale ? " sale" : " nothing found"));
         ScriptedGame g;
-        GameState& s = g.State();
+        GameState& s = g.State;
         LeasePub(s, 0).Variety = c.Before;
         NumberPopularities(s.Wines);
         PutOnCard(s.Wines[1], 1, 2);
@@ -260,7 +256,7 @@ TEST(Variety, StaysWithinItsBounds) {
 
 TEST(Variety, IsLeftAloneWithoutAPub) {
     ScriptedGame g;
-    GameState& s = g.State();
+    GameState& s = g.State;
     s.Locations[1].Variety = 7;
     NumberPopularities(s.Wines);
     ExpectGuest(g.Rng, false, false, true);
@@ -270,16 +266,14 @@ TEST(Variety, IsLeftAloneWithoutAPub) {
     EXPECT_EQ(g.Host.Gauges.count(Gauge::Variety), 0u);
 }
 
-TEST(Sale, UnitsSoldSaturatesAndOddPopularityMakesAnEmptyRange) {
-    ScriptedGame g;
-    GameState& s = g.State();
-    LeasePub(s, 0);
-    PutOnCard(s.Drinks[1], 1, 2);
-    s.Drinks[1].UnitsSold = IntMax;
-    s.Drinks[1].Popularity = 80; // Random(-10) gives 0
-    ExpectGuest(g.Rng, true, false, false);
-    g.Rng.Expect(-10, 0);
-    GuestStep(g.Play, 100, NoStaff);
-    EXPECT_EQ(s.Drinks[1].UnitsSold, IntMax);
-    EXPECT_EQ(s.Drinks[1].Stock, 9);
+TEST_F(Sale, UnitsSoldSaturatesAndOddPopularityMakesAnEmptyRange) {
+    LeasePub(State, 0);
+    PutOnCard(State.Drinks[1], 1, 2);
+    State.Drinks[1].UnitsSold = IntMax;
+    State.Drinks[1].Popularity = 80; // Random(-10) gives 0
+    ExpectGuest(Rng, true, false, false);
+    Rng.Expect(-10, 0);
+    GuestStep(Play, 100, NoStaff);
+    EXPECT_EQ(State.Drinks[1].UnitsSold, IntMax);
+    EXPECT_EQ(State.Drinks[1].Stock, 9);
 }

@@ -6,13 +6,33 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+// Runs `change(article, kind, index)` on every article of every kind.
+template <typename Change> void ForEachArticle(GameState& state, Change change) {
+    for (const ArticleKind kind : AllArticleKinds)
+        for (int i = 1; i <= ArticleCount(kind); ++i)
+            change(Article(state, kind, i), kind, i);
+}
+
 // A game on scripted draws and a recording host.
 struct ScriptedGame {
     ScriptedRandom Rng;
     RecordingHost Host;
     Game Play{Rng, Host};
+    GameState& State = Play.State;
+};
 
-    GameState& State() { return Play.State; }
+// A scripted game whose articles are named after their kind and index: "Drink1" .. "Dish30".
+struct DialogGame : ScriptedGame {
+    DialogGame() {
+        ForEachArticle(State, [](TArticle& article, ArticleKind kind, int i) {
+            const char* prefix = kind == ArticleKind::Drink  ? "Drink"
+                                 : kind == ArticleKind::Wine ? "Wine"
+                                                             : "Dish";
+            article.Name = ShortString50::FromUtf8(prefix + std::to_string(i));
+        });
+    }
 };
 
 // Leases location 1 with the given customers (figures otherwise zero).
@@ -31,3 +51,6 @@ inline TLocation& LeasePub(GameState& state, int customers) {
 inline void ExpectQuietTick(ScriptedRandom& rng, int guestRange = 5, int tipRange = 300) {
     rng.Expect(1440, 1000).Expect(guestRange, 1).Expect(tipRange, 1);
 }
+
+// A fixture of a game with named articles.
+class DialogTest : public ::testing::Test, public DialogGame {};

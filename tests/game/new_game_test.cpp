@@ -102,7 +102,7 @@ TEST(NewGame, DrawsInTheFixedOrderAndFillsTheState) {
     script.WinePrice[0] = 11;       // 12
     script.ScriptInto(g.Rng);
 
-    GameState& s = g.State();
+    GameState& s = g.State;
     s.Debt = 55;
     s.LeasedLocation = 7;
     s.Locations[3].LeaseDate = 123.5;
@@ -158,10 +158,10 @@ TEST(NewGame, PermutationRedrawsValuesAlreadyPlaced) {
         script.LocationOrder.push_back(v);
     script.ScriptInto(g.Rng);
     NewGame(g.Play, Now);
-    EXPECT_EQ(g.State().Locations[1].Name.ToUtf8(), "Wanderweg");
-    EXPECT_EQ(g.State().Locations[2].Name.ToUtf8(), "Einkaufszentrum");
-    EXPECT_EQ(g.State().Locations[3].Name.ToUtf8(), "Bahnhof");
-    EXPECT_EQ(g.State().Locations[4].Name.ToUtf8(), "Dorf");
+    EXPECT_EQ(g.State.Locations[1].Name.ToUtf8(), "Wanderweg");
+    EXPECT_EQ(g.State.Locations[2].Name.ToUtf8(), "Einkaufszentrum");
+    EXPECT_EQ(g.State.Locations[3].Name.ToUtf8(), "Bahnhof");
+    EXPECT_EQ(g.State.Locations[4].Name.ToUtf8(), "Dorf");
 }
 
 TEST(NewGame, RentRoundsExactHalvesToEven) {
@@ -172,9 +172,9 @@ TEST(NewGame, RentRoundsExactHalvesToEven) {
     script.Customers[2] = 2000 - 100; // 89.605... -> 90
     script.ScriptInto(g.Rng);
     NewGame(g.Play, Now);
-    EXPECT_EQ(g.State().Locations[1].RentPerDay, 12);
-    EXPECT_EQ(g.State().Locations[2].RentPerDay, 38);
-    EXPECT_EQ(g.State().Locations[3].RentPerDay, 90);
+    EXPECT_EQ(g.State.Locations[1].RentPerDay, 12);
+    EXPECT_EQ(g.State.Locations[2].RentPerDay, 38);
+    EXPECT_EQ(g.State.Locations[3].RentPerDay, 90);
 }
 
 TEST(NewGame, RealDrawsDealEveryTableOnceAndKeepTheRanges) {

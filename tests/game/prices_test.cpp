@@ -1,9 +1,11 @@
 #include "game/prices.h"
-#include "tests/game/dialog_test_support.h"
+#include "model_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+using SalePrice = DialogTest;
 
 TEST(PriceInput, AcceptsTheGrammar) {
     EXPECT_EQ(ParsePrice("2,40"), 2.4);
@@ -39,29 +41,27 @@ TEST(PriceInput, TinyNumbersReadAsZeroHugeDigitStringsStillWork) {
     EXPECT_EQ(ParsePrice("0," + std::string(400, '0') + "1e402"), 10.0);
 }
 
-TEST(SalePrice, RefusalsInOrderAndTheArticleByNameWithinTheKind) {
-    DialogGame g;
-    TArticle& wine = g.State.Wines[4];
+TEST_F(SalePrice, RefusalsInOrderAndTheArticleByNameWithinTheKind) {
+    TArticle& wine = State.Wines[4];
     wine.SalePrice = 7;
-    EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Wine, "Wine4", "2.40"), PriceOutcome::NotANumber);
-    EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Wine, "Wine4", "0"), PriceOutcome::NotPositive);
-    EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Wine, "Wine4", "-0"), PriceOutcome::NotPositive);
-    EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Wine, "", "abc"), PriceOutcome::NotANumber);
-    EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Dish, "Wine4", "3"), PriceOutcome::NoArticle);
-    g.State.Drinks[1].Name = ShortString50();
-    EXPECT_EQ(SetSalePrice(g.State, std::nullopt, "", "3"), PriceOutcome::NoArticle);
-    EXPECT_EQ(g.State.Drinks[1].SalePrice, 0);
+    EXPECT_EQ(SetSalePrice(State, ArticleKind::Wine, "Wine4", "2.40"), PriceOutcome::NotANumber);
+    EXPECT_EQ(SetSalePrice(State, ArticleKind::Wine, "Wine4", "0"), PriceOutcome::NotPositive);
+    EXPECT_EQ(SetSalePrice(State, ArticleKind::Wine, "Wine4", "-0"), PriceOutcome::NotPositive);
+    EXPECT_EQ(SetSalePrice(State, ArticleKind::Wine, "", "abc"), PriceOutcome::NotANumber);
+    EXPECT_EQ(SetSalePrice(State, ArticleKind::Dish, "Wine4", "3"), PriceOutcome::NoArticle);
+    State.Drinks[1].Name = ShortString50();
+    EXPECT_EQ(SetSalePrice(State, std::nullopt, "", "3"), PriceOutcome::NoArticle);
+    EXPECT_EQ(State.Drinks[1].SalePrice, 0);
     EXPECT_EQ(wine.SalePrice, 7);
 
-    EXPECT_EQ(SetSalePrice(g.State, ArticleKind::Wine, "Wine4", "2,499"), PriceOutcome::Set);
+    EXPECT_EQ(SetSalePrice(State, ArticleKind::Wine, "Wine4", "2,499"), PriceOutcome::Set);
     EXPECT_EQ(wine.SalePrice, 2.499);
 }
 
-TEST(SalePrice, FindsTheFirstArticleOfTheName) {
-    DialogGame g;
-    g.State.Dishes[9].Name = ShortString50::FromUtf8("Gulasch");
-    g.State.Dishes[12].Name = ShortString50::FromUtf8("Gulasch");
-    EXPECT_EQ(FindArticleByName(g.State, ArticleKind::Dish, "Gulasch"), 9);
-    EXPECT_EQ(FindArticleByName(g.State, ArticleKind::Dish, "gulasch"), 0);
-    EXPECT_EQ(FindArticleByName(g.State, ArticleKind::Drink, "Gulasch"), 0);
+TEST_F(SalePrice, FindsTheFirstArticleOfTheName) {
+    State.Dishes[9].Name = ShortString50::FromUtf8("Gulasch");
+    State.Dishes[12].Name = ShortString50::FromUtf8("Gulasch");
+    EXPECT_EQ(FindArticleByName(State, ArticleKind::Dish, "Gulasch"), 9);
+    EXPECT_EQ(FindArticleByName(State, ArticleKind::Dish, "gulasch"), 0);
+    EXPECT_EQ(FindArticleByName(State, ArticleKind::Drink, "Gulasch"), 0);
 }

@@ -1,7 +1,9 @@
 #include "game/storage.h"
-#include "tests/game/dialog_test_support.h"
+#include "model_test_support.h"
 
 #include <gtest/gtest.h>
+
+using Storage = DialogTest;
 
 namespace {
 std::vector<int> Indices(const std::vector<StockEntry>& entries) {
@@ -12,11 +14,10 @@ std::vector<int> Indices(const std::vector<StockEntry>& entries) {
 }
 } // namespace
 
-TEST(Storage, SplitsTheCardsByMinimumStock) {
-    DialogGame g;
-    g.State.Controls.MinStockLevel = 10;
+TEST_F(Storage, SplitsTheCardsByMinimumStock) {
+    State.Controls.MinStockLevel = 10;
     auto put = [&](ArticleKind kind, int i, int stock, int minutes) {
-        TArticle& a = Article(g.State, kind, i);
+        TArticle& a = Article(State, kind, i);
         a.OnCard = true;
         a.Stock = stock;
         a.DeliveryMinutes = minutes;
@@ -26,42 +27,40 @@ TEST(Storage, SplitsTheCardsByMinimumStock) {
     put(ArticleKind::Wine, 2, 3, 0);   // short
     put(ArticleKind::Wine, 3, 3, 25);  // on order: in neither list
     put(ArticleKind::Wine, 4, 50, 25); // sufficient although on order
-    g.State.Drinks[1].Stock = 0;       // not on the card
+    State.Drinks[1].Stock = 0;         // not on the card
 
-    const StockLists lists = SplitByStock(g.State);
+    const StockLists lists = SplitByStock(State);
     EXPECT_EQ(Indices(lists.Short), (std::vector<int>{102, 201}));
     EXPECT_EQ(Indices(lists.Sufficient), (std::vector<int>{7, 104}));
 
-    g.State.Controls.MinStockLevel = 0;
-    g.State.Dishes[1].Stock = 0;
-    EXPECT_EQ(Indices(SplitByStock(g.State).Short), (std::vector<int>{201}));
+    State.Controls.MinStockLevel = 0;
+    State.Dishes[1].Stock = 0;
+    EXPECT_EQ(Indices(SplitByStock(State).Short), (std::vector<int>{201}));
 }
 
-TEST(Storage, FindByNameTakesTheLastMatch) {
-    DialogGame g;
-    g.State.Drinks[4].Name = ShortString50::FromUtf8("Müller-Thurgau");
-    EXPECT_EQ(findewas(g.State, "Müller-Thurgau"), 0);
-    EXPECT_EQ(findenr(g.State, 0, "Müller-Thurgau"), 4);
-    g.State.Wines[8].Name = ShortString50::FromUtf8("Müller-Thurgau");
-    g.State.Wines[9].Name = ShortString50::FromUtf8("Müller-Thurgau");
-    EXPECT_EQ(findewas(g.State, "Müller-Thurgau"), 1);
-    EXPECT_EQ(findenr(g.State, 1, "Müller-Thurgau"), 9);
-    EXPECT_EQ(findenr(g.State, 2, "Dish30"), 30);
-    EXPECT_EQ(findenr(g.State, 7, "Dish30"), 0);
+TEST_F(Storage, FindByNameTakesTheLastMatch) {
+    State.Drinks[4].Name = ShortString50::FromUtf8("Müller-Thurgau");
+    EXPECT_EQ(findewas(State, "Müller-Thurgau"), 0);
+    EXPECT_EQ(findenr(State, 0, "Müller-Thurgau"), 4);
+    State.Wines[8].Name = ShortString50::FromUtf8("Müller-Thurgau");
+    State.Wines[9].Name = ShortString50::FromUtf8("Müller-Thurgau");
+    EXPECT_EQ(findewas(State, "Müller-Thurgau"), 1);
+    EXPECT_EQ(findenr(State, 1, "Müller-Thurgau"), 9);
+    EXPECT_EQ(findenr(State, 2, "Dish30"), 30);
+    EXPECT_EQ(findenr(State, 7, "Dish30"), 0);
 }
 
-TEST(Storage, ReorderDrawsSixHundredAndAZeroDrawDeliversAtTheNextStep) {
-    DialogGame g;
-    g.Rng.Expect(600, 599).Expect(600, 0).Expect(600, 17);
-    EXPECT_EQ(Reorder(g.State, g.Rng, ArticleKind::Wine, 3), 599);
-    EXPECT_EQ(g.State.Wines[3].DeliveryMinutes, 599);
-    EXPECT_EQ(Reorder(g.State, g.Rng, ArticleKind::Wine, 3), 1);
-    EXPECT_EQ(g.State.Wines[3].DeliveryMinutes, 1);
-    EXPECT_EQ(Reorder(g.State, g.Rng, ArticleKind::Dish, 30), 17);
-    EXPECT_EQ(g.State.Dishes[30].DeliveryMinutes, 17);
+TEST_F(Storage, ReorderDrawsSixHundredAndAZeroDrawDeliversAtTheNextStep) {
+    Rng.Expect(600, 599).Expect(600, 0).Expect(600, 17);
+    EXPECT_EQ(Reorder(State, Rng, ArticleKind::Wine, 3), 599);
+    EXPECT_EQ(State.Wines[3].DeliveryMinutes, 599);
+    EXPECT_EQ(Reorder(State, Rng, ArticleKind::Wine, 3), 1);
+    EXPECT_EQ(State.Wines[3].DeliveryMinutes, 1);
+    EXPECT_EQ(Reorder(State, Rng, ArticleKind::Dish, 30), 17);
+    EXPECT_EQ(State.Dishes[30].DeliveryMinutes, 17);
 }
 
-TEST(Storage, NoticeTextsPerKind) {
+TEST_F(Storage, NoticeTextsPerKind) {
     EXPECT_EQ(DeliveryNoticeText(ArticleKind::Drink, "Pils", 12),
               "Getränk \"Pils\" wurde nachbestellt. Es wird in 12 Minuten geliefert.");
     EXPECT_EQ(DeliveryNoticeText(ArticleKind::Wine, "Müller-Thurgau", 1),
@@ -70,35 +69,33 @@ TEST(Storage, NoticeTextsPerKind) {
               "Speise \"Gulasch\" wurde nachbestellt. Sie wird in 599 Minuten geliefert.");
 }
 
-TEST(Storage, ShortListReorderStopsTheGameOnlyAroundItsNotice) {
-    DialogGame g;
-    g.Host.TimerOn = true;
-    g.Rng.Expect(600, 0).Expect(600, 42);
-    ReorderShortArticle(g.Play, ArticleKind::Drink, 2);
-    ASSERT_EQ(g.Host.Messages,
+TEST_F(Storage, ShortListReorderStopsTheGameOnlyAroundItsNotice) {
+    Host.TimerOn = true;
+    Rng.Expect(600, 0).Expect(600, 42);
+    ReorderShortArticle(Play, ArticleKind::Drink, 2);
+    ASSERT_EQ(Host.Messages,
               std::vector<std::string>{
                   "Getränk \"Drink2\" wurde nachbestellt. Es wird in 1 Minuten geliefert."});
-    EXPECT_FALSE(g.Host.TimerDuringMessage[0]);
-    EXPECT_TRUE(g.Host.TimerOn);
+    EXPECT_FALSE(Host.TimerDuringMessage[0]);
+    EXPECT_TRUE(Host.TimerOn);
 
-    g.State.Controls.NotifyDeliveryTime = false;
-    ReorderShortArticle(g.Play, ArticleKind::Drink, 3);
-    EXPECT_EQ(g.State.Drinks[3].DeliveryMinutes, 42);
-    EXPECT_EQ(g.Host.Messages.size(), 1u);
-    EXPECT_EQ(g.Host.TimerSwitches, 2);
+    State.Controls.NotifyDeliveryTime = false;
+    ReorderShortArticle(Play, ArticleKind::Drink, 3);
+    EXPECT_EQ(State.Drinks[3].DeliveryMinutes, 42);
+    EXPECT_EQ(Host.Messages.size(), 1u);
+    EXPECT_EQ(Host.TimerSwitches, 2);
 }
 
-TEST(Storage, SufficientListReorderAlwaysTellsAndReplacesTheCountdown) {
-    DialogGame g;
-    g.Host.TimerOn = true;
-    g.State.Controls.NotifyDeliveryTime = false;
-    g.State.Dishes[5].DeliveryMinutes = 300;
-    g.Rng.Expect(600, 8);
-    ReorderSufficientArticle(g.Play, ArticleKind::Dish, 5);
-    EXPECT_EQ(g.State.Dishes[5].DeliveryMinutes, 8);
-    ASSERT_EQ(g.Host.Messages.size(), 1u);
-    EXPECT_EQ(g.Host.Messages[0],
+TEST_F(Storage, SufficientListReorderAlwaysTellsAndReplacesTheCountdown) {
+    Host.TimerOn = true;
+    State.Controls.NotifyDeliveryTime = false;
+    State.Dishes[5].DeliveryMinutes = 300;
+    Rng.Expect(600, 8);
+    ReorderSufficientArticle(Play, ArticleKind::Dish, 5);
+    EXPECT_EQ(State.Dishes[5].DeliveryMinutes, 8);
+    ASSERT_EQ(Host.Messages.size(), 1u);
+    EXPECT_EQ(Host.Messages[0],
               "Speise \"Dish5\" wurde nachbestellt. Sie wird in 8 Minuten geliefert.");
-    EXPECT_TRUE(g.Host.TimerDuringMessage[0]);
-    EXPECT_EQ(g.Host.TimerSwitches, 0);
+    EXPECT_TRUE(Host.TimerDuringMessage[0]);
+    EXPECT_EQ(Host.TimerSwitches, 0);
 }

@@ -23,6 +23,25 @@ LoadResult Decode(const Image& image, const ControlValues& current = {}) {
     return DecodeSavedGame(image, current);
 }
 
+// The valid file with one number changed.
+Image With(std::size_t offset, std::int32_t value) {
+    Image image = ValidFile();
+    PutInt32(image, offset, value);
+    return image;
+}
+Image WithDouble(std::size_t offset, double value) {
+    Image image = ValidFile();
+    PutDouble(image, offset, value);
+    return image;
+}
+
+// The game of a file that must load.
+GameState Loaded(const Image& image) {
+    const LoadResult result = Decode(image);
+    EXPECT_TRUE(result.Ok) << result.Error;
+    return result.Game;
+}
+
 void ExpectDamaged(const Image& image) {
     const LoadResult result = Decode(image);
     EXPECT_FALSE(result.Ok);
@@ -42,21 +61,14 @@ TEST(SavedGameDecoding, ShortImagesReadBeyondTheEnd) {
 TEST(SavedGameDecoding, BytesAfterTheImageAreIgnored) {
     Image image = ValidFile();
     image.resize(20000, 0xFF);
-    const LoadResult result = Decode(image);
-    ASSERT_TRUE(result.Ok) << result.Error;
-    ExpectSameGame(result.Game, DistinctValueGame());
+    ExpectSameGame(Loaded(image), DistinctValueGame());
 }
 
 TEST(SavedGameDecoding, SpeedIndexIsClampedIntoTheRadioGroup) {
     const std::pair<std::int32_t, std::int32_t> cases[] = {
         {7, 3}, {4, 3}, {3, 3}, {0, 0}, {-1, -1}, {-2, -1}, {INT32_MIN, -1}, {INT32_MAX, 3}};
-    for (auto [stored, expected] : cases) {
-        Image image = ValidFile();
-        PutInt32(image, SpeedIndexAt, stored);
-        const LoadResult result = Decode(image);
-        ASSERT_TRUE(result.Ok) << result.Error;
-        EXPECT_EQ(result.Game.Controls.SpeedIndex, expected) << stored;
-    }
+    for (auto [stored, expected] : cases)
+        EXPECT_EQ(Loaded(With(SpeedIndexAt, stored)).Controls.SpeedIndex, expected) << stored;
 }
 
 TEST(SavedGameDecoding, QuantitiesAreClampedIntoTheirSpinEdits) {
@@ -73,13 +85,9 @@ TEST(SavedGameDecoding, QuantitiesAreClampedIntoTheirSpinEdits) {
         {12850, INT32_MIN, 1, &ControlValues::StorageOrderQuantity},
         {12850, 5000, 500, &ControlValues::StorageOrderQuantity},
     };
-    for (const Case& c : cases) {
-        Image image = ValidFile();
-        PutInt32(image, c.Offset, c.Stored);
-        const LoadResult result = Decode(image);
-        ASSERT_TRUE(result.Ok) << result.Error;
-        EXPECT_EQ(result.Game.Controls.*(c.Field), c.Expected) << "offset " << c.Offset;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(Loaded(With(c.Offset, c.Stored)).Controls.*(c.Field), c.Expected)
+            << "offset " << c.Offset;
 }
 
 TEST(SavedGameDecoding, ControlFlagOtherThanZeroOrOneKeepsTheCurrentValue) {
@@ -124,30 +132,18 @@ TEST(SavedGameDecoding, RecordFlagsOtherThanZeroCountAsTrue) {
 TEST(SavedGameDecoding, LeasedLocationOutsideTheLocationsIsDamage) {
     for (std::int32_t leased : {31, -1, INT32_MIN, INT32_MAX}) {
         SCOPED_TRACE(leased);
-        Image image = ValidFile();
-        PutInt32(image, LeasedLocationAt, leased);
-        ExpectDamaged(image);
+        ExpectDamaged(With(LeasedLocationAt, leased));
     }
-    for (std::int32_t leased : {0, 1, 30}) {
-        Image image = ValidFile();
-        PutInt32(image, LeasedLocationAt, leased);
-        const LoadResult result = Decode(image);
-        ASSERT_TRUE(result.Ok) << result.Error;
-        EXPECT_EQ(result.Game.LeasedLocation, leased);
-    }
+    for (std::int32_t leased : {0, 1, 30})
+        EXPECT_EQ(Loaded(With(LeasedLocationAt, leased)).LeasedLocation, leased);
 }
 
 TEST(SavedGameDecoding, CursorsAreBroughtIntoRange) {
     const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t> cases[] = {
         {0, 1, 0, 1}, {31, 30, 21, 20}, {INT32_MIN, 1, INT32_MAX, 20}, {30, 30, 20, 20}};
     for (auto [location, expectedLocation, staff, expectedStaff] : cases) {
-        Image image = ValidFile();
-        PutInt32(image, 9928, location);
-        PutInt32(image, 9932, staff);
-        const LoadResult result = Decode(image);
-        ASSERT_TRUE(result.Ok) << result.Error;
-        EXPECT_EQ(result.Game.LocationCursor, expectedLocation);
-        EXPECT_EQ(result.Game.StaffCursor, expectedStaff);
+        EXPECT_EQ(Loaded(With(9928, location)).LocationCursor, expectedLocation) << location;
+        EXPECT_EQ(Loaded(With(9932, staff)).StaffCursor, expectedStaff) << staff;
     }
 }
 
@@ -164,9 +160,7 @@ TEST(SavedGameDecoding, NameLongerThanFiftyIsDamage) {
     }
     Image image = ValidFile();
     image[36] = 50;
-    const LoadResult result = Decode(image);
-    ASSERT_TRUE(result.Ok);
-    EXPECT_EQ(result.Game.Drinks[1].Name.Length, 50);
+    EXPECT_EQ(Loaded(image).Drinks[1].Name.Length, 50);
 }
 
 TEST(SavedGameDecoding, NonFiniteMoneyPriceOrDateIsDamage) {
@@ -186,34 +180,20 @@ TEST(SavedGameDecoding, NonFiniteMoneyPriceOrDateIsDamage) {
     for (std::size_t offset : numbers) {
         for (double value : {NaN, Infinity, -Infinity}) {
             SCOPED_TRACE(std::to_string(offset) + " " + std::to_string(value));
-            Image image = ValidFile();
-            PutDouble(image, offset, value);
-            ExpectDamaged(image);
+            ExpectDamaged(WithDouble(offset, value));
         }
     }
 }
 
 TEST(SavedGameDecoding, ClockOutsideTheYearsOneToNineThousandNineHundredNinetyNineIsDamage) {
-    const double tooEarly[] = {EncodeDateTime(0, 12, 31, 12), -1e9, -693595.0};
-    const double tooLate[] = {EncodeDateTime(10000, 1, 1), 1e300};
-    for (double clock : tooEarly) {
-        Image image = ValidFile();
-        PutDouble(image, 9948, clock);
-        ExpectDamaged(image);
+    for (double clock :
+         {EncodeDateTime(0, 12, 31, 12), -1e9, -693595.0, EncodeDateTime(10000, 1, 1), 1e300}) {
+        SCOPED_TRACE(clock);
+        ExpectDamaged(WithDouble(9948, clock));
     }
-    for (double clock : tooLate) {
-        Image image = ValidFile();
-        PutDouble(image, 9948, clock);
-        ExpectDamaged(image);
-    }
-    const double accepted[] = {EncodeDateTime(1, 1, 1), EncodeDateTime(1, 1, 1, 18, 30),
-                               EncodeDateTime(9999, 12, 31, 23, 59), -0.25, 0.0};
-    for (double clock : accepted) {
-        Image image = ValidFile();
-        PutDouble(image, 9948, clock);
-        const LoadResult result = Decode(image);
-        ASSERT_TRUE(result.Ok) << clock;
-        EXPECT_EQ(result.Game.GameClock, clock);
+    for (double clock : {EncodeDateTime(1, 1, 1), EncodeDateTime(1, 1, 1, 18, 30),
+                         EncodeDateTime(9999, 12, 31, 23, 59), -0.25, 0.0}) {
+        EXPECT_EQ(Loaded(WithDouble(9948, clock)).GameClock, clock);
         EXPECT_EQ(ClockText(clock).size(), 16u);
     }
 }

@@ -149,16 +149,6 @@ TEST_F(SavedGameFile, SaveToImpossibleNamesFailsWithoutLeavingFiles) {
     ExpectOldFileUntouched();
 }
 
-TEST(IoErrorText, UsesTheGamesTexts) {
-    EXPECT_EQ(IoErrorText(ENOENT), "File not found");
-    EXPECT_EQ(IoErrorText(InvalidFilename), "Invalid filename");
-    EXPECT_EQ(IoErrorText(EMFILE), "Too many open files");
-    EXPECT_EQ(IoErrorText(EACCES), "File access denied");
-    EXPECT_EQ(IoErrorText(ReadBeyondEndOfFile), "Read beyond end of file");
-    EXPECT_EQ(IoErrorText(ENOSPC), "Disk full");
-    EXPECT_EQ(IoErrorText(EIO), "I/O error 5");
-}
-
 // ---- failures in the middle of a save ----
 
 enum class Step { Create, Write, Sync, Close, Replace };

@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // A game in which every field holds a value of its own, so that a field written to or read
@@ -73,78 +74,44 @@ inline GameState DistinctValueGame() {
     return game;
 }
 
-inline void ExpectSameArticle(const TArticle& a, const TArticle& b) {
-    EXPECT_EQ(a.SalePrice, b.SalePrice);
-    EXPECT_EQ(a.PurchasePrice, b.PurchasePrice);
-    EXPECT_EQ(a.Stock, b.Stock);
-    EXPECT_EQ(a.DeliveryMinutes, b.DeliveryMinutes);
-    EXPECT_EQ(a.Known, b.Known);
-    EXPECT_EQ(a.OnCard, b.OnCard);
-    EXPECT_EQ(a.UnitsSold, b.UnitsSold);
-    EXPECT_EQ(a.Popularity, b.Popularity);
-    EXPECT_EQ(a.Name.Bytes(), b.Name.Bytes());
+// Every field of a record as one tuple, so that records compare and print as a whole.
+inline auto Fields(const TArticle& a) {
+    return std::tuple(a.SalePrice, a.PurchasePrice, a.Stock, a.DeliveryMinutes, a.Known, a.OnCard,
+                      a.UnitsSold, a.Popularity, a.Name.Bytes());
+}
+inline auto Fields(const TLocation& l) {
+    return std::tuple(l.RentPerDay, l.Name.Bytes(), l.PotentialCustomers, l.Leased, l.Reserved1,
+                      l.EntertainmentFactor, l.LeaseDate, l.Reserved2, l.Variety);
+}
+inline auto Fields(const TStaffMember& m) {
+    return std::tuple(m.Name.Bytes(), m.WagePerDay, m.Experience, m.Kind, m.Employed, m.HireDate);
+}
+inline auto Fields(const ControlValues& c) {
+    return std::tuple(c.TvPurchasable, c.MusiciansPurchasable, c.SpeedIndex, c.MinStockLevel,
+                      c.CardOrderQuantity, c.StorageOrderQuantity, c.NotifyOnDelivery,
+                      c.NotifyDeliveryTime);
+}
+inline auto Fields(const GameState& g) {
+    return std::tuple(g.Wealth, g.Debt, g.GameClock, g.LeasedLocation, g.LocationCursor,
+                      g.StaffCursor);
 }
 
-inline void ExpectSameLocation(const TLocation& a, const TLocation& b) {
-    EXPECT_EQ(a.RentPerDay, b.RentPerDay);
-    EXPECT_EQ(a.Name.Bytes(), b.Name.Bytes());
-    EXPECT_EQ(a.PotentialCustomers, b.PotentialCustomers);
-    EXPECT_EQ(a.Leased, b.Leased);
-    EXPECT_EQ(a.Reserved1, b.Reserved1);
-    EXPECT_EQ(a.EntertainmentFactor, b.EntertainmentFactor);
-    EXPECT_EQ(a.LeaseDate, b.LeaseDate);
-    EXPECT_EQ(a.Reserved2, b.Reserved2);
-    EXPECT_EQ(a.Variety, b.Variety);
-}
-
-inline void ExpectSameStaffMember(const TStaffMember& a, const TStaffMember& b) {
-    EXPECT_EQ(a.Name.Bytes(), b.Name.Bytes());
-    EXPECT_EQ(a.WagePerDay, b.WagePerDay);
-    EXPECT_EQ(a.Experience, b.Experience);
-    EXPECT_EQ(a.Kind, b.Kind);
-    EXPECT_EQ(a.Employed, b.Employed);
-    EXPECT_EQ(a.HireDate, b.HireDate);
-}
-
-inline void ExpectSameControls(const ControlValues& a, const ControlValues& b) {
-    EXPECT_EQ(a.TvPurchasable, b.TvPurchasable);
-    EXPECT_EQ(a.MusiciansPurchasable, b.MusiciansPurchasable);
-    EXPECT_EQ(a.SpeedIndex, b.SpeedIndex);
-    EXPECT_EQ(a.MinStockLevel, b.MinStockLevel);
-    EXPECT_EQ(a.CardOrderQuantity, b.CardOrderQuantity);
-    EXPECT_EQ(a.StorageOrderQuantity, b.StorageOrderQuantity);
-    EXPECT_EQ(a.NotifyOnDelivery, b.NotifyOnDelivery);
-    EXPECT_EQ(a.NotifyDeliveryTime, b.NotifyDeliveryTime);
+template <typename Records>
+void ExpectSameRecords(const char* what, const Records& a, const Records& b) {
+    for (int i = 1; i <= Records::Size; ++i) {
+        SCOPED_TRACE(std::string(what) + " " + std::to_string(i));
+        EXPECT_EQ(Fields(a[i]), Fields(b[i]));
+    }
 }
 
 inline void ExpectSameGame(const GameState& a, const GameState& b) {
-    for (int i = 1; i <= DrinkCount; ++i) {
-        SCOPED_TRACE("drink " + std::to_string(i));
-        ExpectSameArticle(a.Drinks[i], b.Drinks[i]);
-    }
-    for (int i = 1; i <= DishCount; ++i) {
-        SCOPED_TRACE("dish " + std::to_string(i));
-        ExpectSameArticle(a.Dishes[i], b.Dishes[i]);
-    }
-    for (int i = 1; i <= WineCount; ++i) {
-        SCOPED_TRACE("wine " + std::to_string(i));
-        ExpectSameArticle(a.Wines[i], b.Wines[i]);
-    }
-    for (int i = 1; i <= LocationCount; ++i) {
-        SCOPED_TRACE("location " + std::to_string(i));
-        ExpectSameLocation(a.Locations[i], b.Locations[i]);
-    }
-    for (int i = 1; i <= StaffCount; ++i) {
-        SCOPED_TRACE("staff member " + std::to_string(i));
-        ExpectSameStaffMember(a.StaffPool[i], b.StaffPool[i]);
-    }
-    EXPECT_EQ(a.Wealth, b.Wealth);
-    EXPECT_EQ(a.Debt, b.Debt);
-    EXPECT_EQ(a.GameClock, b.GameClock);
-    EXPECT_EQ(a.LeasedLocation, b.LeasedLocation);
-    EXPECT_EQ(a.LocationCursor, b.LocationCursor);
-    EXPECT_EQ(a.StaffCursor, b.StaffCursor);
-    ExpectSameControls(a.Controls, b.Controls);
+    ExpectSameRecords("drink", a.Drinks, b.Drinks);
+    ExpectSameRecords("dish", a.Dishes, b.Dishes);
+    ExpectSameRecords("wine", a.Wines, b.Wines);
+    ExpectSameRecords("location", a.Locations, b.Locations);
+    ExpectSameRecords("staff member", a.StaffPool, b.StaffPool);
+    EXPECT_EQ(Fields(a), Fields(b));
+    EXPECT_EQ(Fields(a.Controls), Fields(b.Controls));
 }
 
 // Byte access written independently of the codec, so the tests check it against the format

@@ -1,29 +1,13 @@
-#include "tests/ui/dialog_test_support.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/form12_bank.h"
 #include "ui/form4_cards.h"
 #include "ui/form8_prices.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QtTest>
 
 namespace {
-
-QStringList Entries(const QListWidget* list) {
-    QStringList names;
-    for (int row = 0; row < list->count(); ++row)
-        names << list->item(row)->text();
-    return names;
-}
-
-QStringList Ticked(const QListWidget* list) {
-    QStringList names;
-    for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->checkState() == Qt::Checked)
-            names << list->item(row)->text();
-    return names;
-}
 
 // Toggles an entry's box as a player does with the keyboard.
 void Toggle(QListWidget* list, const QString& name) {
@@ -31,6 +15,16 @@ void Toggle(QListWidget* list, const QString& name) {
     QVERIFY(found.size() == 1);
     list->setCurrentItem(found.front());
     QTest::keyClick(list, Qt::Key_Space);
+}
+
+// Names the first articles of a kind in this order and makes them known.
+void Know(ArticleKind kind, std::initializer_list<const char*> names) {
+    int i = 0;
+    for (const char* name : names) {
+        TArticle& article = Article(Form1->state(), kind, ++i);
+        SetName(article, name);
+        article.Known = true;
+    }
 }
 
 void OpenDrinksCard() {
@@ -49,14 +43,8 @@ private slots:
 
     void fillsOnlyWhenTheMainWindowsButtonAsks() {
         GameState& state = Form1->state();
-        SetName(state.Drinks[1], "Zitronenlimonade");
-        SetName(state.Drinks[2], "gelbe Limonade");
-        SetName(state.Drinks[3], "Bier");
-        SetName(state.Drinks[4], "stilles Wasser");
-        SetName(state.Drinks[5], "Apfelsaft");
-        SetName(state.Drinks[6], "Kaffee");
-        for (int i = 1; i <= 6; ++i)
-            state.Drinks[i].Known = true;
+        Know(ArticleKind::Drink, {"Zitronenlimonade", "gelbe Limonade", "Bier", "stilles Wasser",
+                                  "Apfelsaft", "Kaffee"});
         state.Drinks[6].OnCard = true;
 
         Form4->FormPaint(Form1->Button5);
@@ -79,14 +67,8 @@ private slots:
     }
 
     void winesSortByGermanCollation() {
-        GameState& state = Form1->state();
-        SetName(state.Wines[1], "Riesling");
-        SetName(state.Wines[2], "Müller-Thurgau");
-        SetName(state.Wines[3], "Nahe Weißburgunder");
-        SetName(state.Wines[4], "Merlot");
-        SetName(state.Wines[5], "muskateller");
-        for (int i = 1; i <= 5; ++i)
-            state.Wines[i].Known = true;
+        Know(ArticleKind::Wine,
+             {"Riesling", "Müller-Thurgau", "Nahe Weißburgunder", "Merlot", "muskateller"});
         Form6->FormPaint(Form1->Button6);
         QCOMPARE(Entries(Form6->CheckListBox1),
                  QStringList({"Merlot", "Müller-Thurgau", "muskateller", "Nahe Weißburgunder",

@@ -13,25 +13,10 @@
 #include "ui/form9_storage.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
-
-void Paint(QWidget* window) {
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->repaint();
-    QCoreApplication::processEvents();
-}
-
-int Ticked(const QListWidget* list) {
-    int ticked = 0;
-    for (int row = 0; row < list->count(); ++row)
-        ticked += list->item(row)->checkState() == Qt::Checked ? 1 : 0;
-    return ticked;
-}
 
 void Close(QWidget* dialog) {
     dialog->close();
@@ -66,7 +51,7 @@ private slots:
         QCOMPARE(Form4->Label2->text(), QStringLiteral("Ihnen sind 20 von 50 Getränken bekannt."));
         QCOMPARE(Form4->Label3->text(), Form1->Label1->text());
         Form4->Button1->click();
-        QCOMPARE(Ticked(Form4->CheckListBox1), 20);
+        QCOMPARE(Ticked(Form4->CheckListBox1).size(), 20);
         Close(Form4);
 
         Form1->Button5->click();
@@ -83,13 +68,13 @@ private slots:
         Close(Form8);
 
         Form1->Button16->click();
-        Paint(Form9);
+        QVERIFY(ShowAndPaint(Form9));
         QCOMPARE(Form9->ListBox1->count(), 0);
         QCOMPARE(Form9->ListBox2->count(), 20);
         Close(Form9);
 
         Form1->Button7->click();
-        Paint(Form3);
+        QVERIFY(ShowAndPaint(Form3));
         QCOMPARE(Form3->Label4->text(),
                  QString::fromStdString(state.StaffPool[state.StaffCursor].Name.ToUtf8()));
         Close(Form3);
@@ -100,13 +85,13 @@ private slots:
         Close(Form10);
 
         Form1->Button8->click();
-        Paint(Form12);
+        QVERIFY(ShowAndPaint(Form12));
         QCOMPARE(Form12->Label1->text(), Form1->Label1->text());
         QVERIFY(Form12->CreditLimit() > state.Wealth);
         Close(Form12);
 
         Form1->Button3->click();
-        Paint(Form13);
+        QVERIFY(ShowAndPaint(Form13));
         QCOMPARE(Form13->Memo1->toPlainText().split(QLatin1Char('\n')).size(), 10);
         Close(Form13);
         QVERIFY(player.Texts.isEmpty());
@@ -128,7 +113,7 @@ private slots:
                               : open == Form1->Button5 ? static_cast<TCardForm*>(Form5)
                                                        : static_cast<TCardForm*>(Form6);
             card->Button1->click();
-            QCOMPARE(Ticked(card->CheckListBox1), card->CheckListBox1->count());
+            QCOMPARE(Ticked(card->CheckListBox1).size(), card->CheckListBox1->count());
             Close(card);
         }
         QVERIFY(player.Texts.isEmpty());

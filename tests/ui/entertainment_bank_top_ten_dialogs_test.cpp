@@ -1,4 +1,4 @@
-#include "tests/ui/dialog_test_support.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/form10_entertainment.h"
 #include "ui/form12_bank.h"
 #include "ui/form13_top_ten.h"

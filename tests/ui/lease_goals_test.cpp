@@ -4,17 +4,7 @@
 #include "ui/form16_goals.h"
 #include "ui/form2_lease.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
 namespace {
-void PutAllOnCard(GameState& state) {
-    for (ArticleKind kind : AllArticleKinds)
-        for (int i = 1; i <= ArticleCount(kind); ++i)
-            Article(state, kind, i).OnCard = true;
-}
-
 QColor TextColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }

@@ -9,16 +9,10 @@
 #include "ui/spin_edit.h"
 #include "widgets/led_meter.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 const QStringList NoGameButtons = {"Button1", "Button12", "Button13", "Button15", "Button17"};
-const QStringList ManagementButtons = {"Button10", "Button16", "Button3", "Button4", "Button5",
-                                       "Button6",  "Button7",  "Button8", "Button9"};
 constexpr Qt::KeyboardModifiers AllThree =
     Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
 

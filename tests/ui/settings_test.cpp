@@ -6,10 +6,8 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 QLineEdit* Field(TSpinEdit* spinEdit) {

@@ -1,11 +1,10 @@
-#include "tests/ui/dialog_test_support.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/form12_bank.h"
 #include "ui/form3_staff.h"
 #include "ui/form4_cards.h"
 #include "ui/form9_storage.h"
 
 #include <QCheckBox>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QtTest>
 
@@ -28,13 +27,6 @@ public:
     }
     void Randomize() override {}
 };
-
-QStringList Entries(const QListWidget* list) {
-    QStringList names;
-    for (int row = 0; row < list->count(); ++row)
-        names << list->item(row)->text();
-    return names;
-}
 
 void Stock(TArticle& article, int stock, int deliveryMinutes = 0) {
     article.OnCard = true;
@@ -99,9 +91,6 @@ private slots:
         QCOMPARE(Entries(Form9->ListBox1), QStringList({"Gulasch", "Müller-Thurgau", "Pils"}));
         QCOMPARE(Form9->Label4->text(), QString());
         QCOMPARE(Form9->ListBox2->selectedItems().size(), 0);
-
-        QCOMPARE(Form9->findewas(QStringLiteral("Müller-Thurgau")), 1);
-        QCOMPARE(Form9->findenr(1, QStringLiteral("Müller-Thurgau")), 1);
     }
 
     void leftButtonReordersTheSelectionWithANoticeWhileTheGameStands() {
@@ -119,7 +108,7 @@ private slots:
 
         player.Texts.clear();
         bool timerDuringNotice = true;
-        player.WhileOpen = [&](const QString&) { timerDuringNotice = Form1->TimerEnabled(); };
+        player.OnMessage = [&](const QString&) { timerDuringNotice = Form1->TimerEnabled(); };
         rng_.Draws = {0};
         Select(Form9->ListBox1, QStringLiteral("Gulasch"));
         QCOMPARE(Form9->Label2->text(), QStringLiteral("Lagerbestand: 3"));
@@ -185,7 +174,7 @@ private slots:
 
         player.Texts.clear();
         bool timerDuringNotice = false;
-        player.WhileOpen = [&](const QString&) { timerDuringNotice = Form1->TimerEnabled(); };
+        player.OnMessage = [&](const QString&) { timerDuringNotice = Form1->TimerEnabled(); };
         rng_.Draws = {77};
         Select(Form9->ListBox2, QStringLiteral("Merlot"));
         QTest::mouseClick(Form9->Button2, Qt::LeftButton);
@@ -255,7 +244,7 @@ private slots:
         MessageAnswerer player;
         double wealthDuringMessage = 0;
         bool employedDuringMessage = true;
-        player.WhileOpen = [&](const QString&) {
+        player.OnMessage = [&](const QString&) {
             wealthDuringMessage = state.Wealth;
             employedDuringMessage = member.Employed;
         };

@@ -6,18 +6,10 @@
 #include "ui/form7_settings.h"
 
 #include <QEventLoop>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTest>
 
 namespace {
 constexpr double DayEnd = 46000.0 + 30.0 / 1440.0; // 00:30, the tick that settles the day
-
-void PutAllOnCard(GameState& state) {
-    for (ArticleKind kind : AllArticleKinds)
-        for (int i = 1; i <= ArticleCount(kind); ++i)
-            Article(state, kind, i).OnCard = true;
-}
 
 void LeaseFirstLocation(GameState& state, double rent) {
     state.Locations[1].Leased = true;

@@ -10,12 +10,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSet>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
 
 // The game's generator with a fixed seed; the event roll (the only draw of range 1440) returns
 // EventRoll, so no random event interrupts a test unless it asks for one.
@@ -89,17 +93,76 @@ public:
     ProgramRun& operator=(const ProgramRun&) = delete;
 };
 
-inline QString LabelText(QWidget* form, const char* name) {
-    auto* label = form->findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+// For the management dialogs: a fresh program with 10000 € and articles named "Getränk 1",
+// "Wein 1", "Speise 1" and so on; nothing is known, on a card or in stock. DestroyForms() ends it.
+inline void StartProgram(RandomSource* rng = nullptr) {
+    CreateForms(rng);
+    GameState& state = Form1->state();
+    state.Wealth = 10000;
+    for (const ArticleKind kind : AllArticleKinds)
+        for (int i = 1; i <= ArticleCount(kind); ++i) {
+            const char* prefix = kind == ArticleKind::Drink  ? "Getränk "
+                                 : kind == ArticleKind::Wine ? "Wein "
+                                                             : "Speise ";
+            Article(state, kind, i).Name = ShortString50::FromUtf8(prefix + std::to_string(i));
+        }
 }
 
-// Names of the main window's buttons that are visible, in creation order.
+inline void PutAllOnCard(GameState& state) {
+    for (ArticleKind kind : AllArticleKinds)
+        for (int i = 1; i <= ArticleCount(kind); ++i)
+            Article(state, kind, i).OnCard = true;
+}
+
+inline void SetName(TArticle& article, const char* utf8Name) {
+    article.Name = ShortString50::FromUtf8(utf8Name);
+}
+
+// Paints a window now, and lets what its paint asked for run.
+inline void Repaint(QWidget* window) {
+    window->repaint();
+    QCoreApplication::processEvents();
+}
+
+// Shows a window and paints it once it is on the screen, as the windowing system would.
+[[nodiscard]] inline bool ShowAndPaint(QWidget* window) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    Repaint(window);
+    return true;
+}
+
+inline QString Money(const char* amount) {
+    return QStringLiteral("Vermögen: ") + QLatin1String(amount) + QStringLiteral(" €");
+}
+
+// The main window's buttons of a game with a leased pub, sorted by name.
+inline const QStringList ManagementButtons = {"Button10", "Button16", "Button3",
+                                              "Button4",  "Button5",  "Button6",
+                                              "Button7",  "Button8",  "Button9"};
+
+// Names of the main window's buttons that are visible, sorted.
 inline QStringList VisibleButtons() {
     QStringList names;
     for (auto* button : Form1->findChildren<QAbstractButton*>())
         if (button->isVisibleTo(Form1))
             names << button->objectName();
     names.sort();
+    return names;
+}
+
+inline QStringList Entries(const QListWidget* list) {
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        names << list->item(row)->text();
+    return names;
+}
+
+inline QStringList Ticked(const QListWidget* list) {
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->checkState() == Qt::Checked)
+            names << list->item(row)->text();
     return names;
 }
