@@ -14,6 +14,8 @@ void ShowGameMessage(const QString& text) {
     // whole program, centred on the screen.
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Das Krugheim"), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // Room for the title even when the message is short ("Disk full").
+    box.setStyleSheet(QStringLiteral("QLabel { min-width: 220px; }"));
     box.button(QMessageBox::Ok)->setIcon(QIcon()); // a plain "OK", as in every message
     box.exec();
 }
