@@ -29,9 +29,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# The libraries come from dpkg-shlibdeps; the window system plug-in and the fonts the windows
-# are laid out for are not linked, so they are named here.
+# The libraries come from dpkg-shlibdeps; the window system plug-in, the fonts the windows
+# are laid out for and Qt's German texts are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
 
 include(CPack)
