@@ -55,6 +55,22 @@ private slots:
         QVERIFY(Form11->Label1->font().bold());
         QCOMPARE(Form11->Label5->geometry(), QRect(2, 144, 530, 31));
         QCOMPARE(Form11->Button2->geometry(), QRect(320, 272, 100, 25));
+
+        // Every story and result line fits its row, and the heading its place.
+        const QFontMetrics heading = Form11->Label1->fontMetrics();
+        QVERIFY(heading.horizontalAdvance(Form11->Label1->text()) <= Form11->Label1->width());
+        const QFontMetrics row = Form11->Label2->fontMetrics();
+        QVERIFY(row.height() <= Form11->Label2->height());
+        QStringList lines;
+        for (const TEreigniss& event : Events) {
+            for (std::string_view line : event.Lines)
+                lines << QString::fromUtf8(line.data(), qsizetype(line.size()));
+            for (const auto& result : {event.YesLines, event.NoLines})
+                for (std::string_view line : result)
+                    lines << QString::fromUtf8(line.data(), qsizetype(line.size()));
+        }
+        for (const QString& line : lines)
+            QVERIFY2(row.horizontalAdvance(line) <= Form11->Label2->width(), qPrintable(line));
     }
 
     void showsTheStoryWithTheAmountInTheFourthRow() {
