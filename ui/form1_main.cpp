@@ -361,6 +361,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     // A handled key is consumed, so that its way up through the parents does not repeat it.
     if (type == QEvent::KeyPress) {
+        // With Ctrl or Alt held a digit types no character, so it is no speed key.
+        if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
         const QString text = keyEvent->text();
         if (text.size() != 1 || !SpeedKeyInterval(text[0]))
             return false;

@@ -155,6 +155,10 @@ private slots:
         QCOMPARE(Form1->Timer1->interval(), 400);
         QTest::keyClick(Form1->Button1, Qt::Key_4);
         QCOMPARE(Form1->Timer1->interval(), 400);
+        // With Ctrl or Alt held a digit types no character.
+        QTest::keyClick(Form1->Button1, Qt::Key_3, Qt::ControlModifier);
+        QTest::keyClick(Form1->Button1, Qt::Key_0, Qt::AltModifier);
+        QCOMPARE(Form1->Timer1->interval(), 400);
 
         QTest::mouseClick(Form1->Button1, Qt::LeftButton);
         QTest::keyClick(Form1->Button12, Qt::Key_0);
