@@ -5,20 +5,13 @@
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/named_controls.h"
 #include "ui/spin_edit.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                  int width) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(left, top, width, 14);
-    return label;
-}
 
 TSpinEdit* MakeAmountField(QWidget* parent, const char* name, int top) {
     auto* field = new TSpinEdit(0, BankAmountMaximum, 0, parent);

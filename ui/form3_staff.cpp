@@ -4,6 +4,7 @@
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/named_controls.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -11,14 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                  int width) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(left, top, width, 14);
-    return label;
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int left) {
     auto* button = new QPushButton(text, parent);

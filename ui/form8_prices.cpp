@@ -5,6 +5,7 @@
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/named_controls.h"
 #include "ui/sorted_names.h"
 
 #include <QComboBox>
@@ -15,14 +16,6 @@
 #include <optional>
 
 namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                  int width = 80) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(left, top, width, 14);
-    return label;
-}
 
 // The kind chosen in the combo box: "Getränke", "Wein", "Speisen".
 std::optional<ArticleKind> ChosenKind(const QComboBox* combo) {
