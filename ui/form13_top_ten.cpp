@@ -10,6 +10,19 @@
 #include <QTextOption>
 #include <cmath>
 
+namespace {
+// A line too wide for the memo keeps its count, " (12x verkauft.)", and shortens the name.
+QString FittedLine(const QString& line, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(line) <= width)
+        return line;
+    const qsizetype countStart = line.lastIndexOf(QStringLiteral(" ("));
+    const QString count = line.mid(countStart);
+    return metrics.elidedText(line.left(countStart), Qt::ElideRight,
+                              width - metrics.horizontalAdvance(count)) +
+           count;
+}
+} // namespace
+
 TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
     Label1 = new QLabel(QStringLiteral("Top Ten der meistverkauften Artikel"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -34,8 +47,7 @@ TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
         palette.setColor(group, QPalette::Text, Qt::white);
     }
     Memo1->setPalette(palette);
-    // One line per article: a name too long for the line is shortened in its middle, so that
-    // its count stays in sight and the ten lines stay within the memo.
+    // One line per article, so that the ten lines stay within the memo.
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     QTextOption centred = Memo1->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
@@ -50,7 +62,7 @@ void TForm13::FormPaint() {
     const int lineWidth = Memo1->viewport()->width() - 2 * margin;
     QStringList lines;
     for (const std::string& line : TopTenLines(Form1->state()))
-        lines << metrics.elidedText(PrintableText(line), Qt::ElideMiddle, lineWidth);
+        lines << FittedLine(PrintableText(line), metrics, lineWidth);
     const QString text = lines.join(QLatin1Char('\n'));
     // Setting the same text again would repaint the memo, and with it this window, forever.
     if (Memo1->toPlainText() != text)

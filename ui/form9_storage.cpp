@@ -31,9 +31,8 @@ QListWidget* MakeList(QWidget* parent, const char* name, int left) {
     list->setObjectName(QLatin1String(name));
     list->setGeometry(left, 40, 155, 190);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Every entry is one line of the same font: the list need not measure each one when the
-    // ticks refill it.
-    list->setUniformItemSizes(true);
+    // No uniform entry sizes: Qt would take every entry's width from the first one, and a
+    // longer name after it would be cut.
     GiveOutlineOnBlack(list);
     return list;
 }
