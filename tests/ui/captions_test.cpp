@@ -25,7 +25,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
