@@ -13,4 +13,7 @@ struct Game {
     EventSession Event;
     RandomSource& Rng;
     GameHost& Host;
+    // Set when the program ends (goals, bankruptcy, "Spielende"): from then on nothing is
+    // shown to the player and no tick runs.
+    bool Ending = false;
 };

@@ -155,6 +155,19 @@ int ComputeCrowdBonus(const GameState& state) {
     return static_cast<int>(Round(location->PotentialCustomers / 4000.0));
 }
 
+void ShowAllGauges(Game& game) {
+    const GameState& state = game.State;
+    const TLocation* location = state.Leased();
+    const double priceRating = ComputePriceRating(state);
+    const int staffRating = ComputeStaffRating(state);
+    game.Host.SetGauge(Gauge::Variety, VarietyOf(state));
+    game.Host.SetGauge(Gauge::Entertainment, location ? location->EntertainmentFactor : 0);
+    game.Host.SetGauge(Gauge::Prices, RoundToInt32(priceRating));
+    game.Host.SetGauge(Gauge::Staff, staffRating);
+    game.Host.SetGauge(Gauge::Attractiveness,
+                       ComputeAttractiveness(state, priceRating, staffRating));
+}
+
 double PriceGaugeStep(Game& game) {
     const double rating = ComputePriceRating(game.State);
     game.Host.SetGauge(Gauge::Prices, RoundToInt32(rating));

@@ -20,6 +20,10 @@ int ComputeAttractiveness(const GameState& state, double priceRating, int staffR
 // PotentialCustomers in units of 4000, rounded; 0 without a pub.
 int ComputeCrowdBonus(const GameState& state);
 
+// Sets all five gauges to the game as it stands, without a draw (after a load: until the next
+// guest the variety gauge would otherwise still show the previous game).
+void ShowAllGauges(Game& game);
+
 // Tick step 4: computes the price rating, sets the price gauge, returns the rating.
 double PriceGaugeStep(Game& game);
 

@@ -1,9 +1,12 @@
 #include "game/number_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
+
+// std::to_chars writes as printf does in the "C" locale, whatever locale the process runs
+// under: Qt switches the C library to the user's locale at start, and a German one would turn
+// every decimal point into a comma.
 
 std::string FormatGeneral(double value) {
     if (std::isnan(value))
@@ -15,13 +18,17 @@ std::string FormatGeneral(double value) {
 
     // 15 significant digits, rounded once: d.dddddddddddddde±x
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    std::string_view text(buffer);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const bool negative = text.front() == '-';
     if (negative)
         text.remove_prefix(1);
     const std::size_t e = text.find('e');
-    const int exponent = std::atoi(text.data() + e + 1);
+    int exponent = 0;
+    const std::string_view exponentText = text.substr(e + 1);
+    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
     std::string digits;
     digits += text[0];
     digits += text.substr(2, e - 2);
@@ -53,11 +60,14 @@ std::string FormatFixed2(double value) {
     if (std::isinf(value))
         return value > 0 ? "INF" : "-INF";
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    std::string text = buffer;
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    std::string text(buffer, written.ptr);
     if (text == "-0.00")
         text = "0.00";
     return text;
 }
 
-std::string MoneyText(double wealth) { return "Vermögen: " + FormatFixed2(wealth) + " €"; }
+std::string MoneyText(double wealth) {
+    return "Vermögen: " + FormatFixed2(wealth) + " €";
+}

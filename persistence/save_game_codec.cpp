@@ -172,7 +172,8 @@ TLocation ReadLocation(const CheckedReader& in) {
     location.EntertainmentFactor = in.Int32(L::EntertainmentFactor);
     location.LeaseDate = in.Number(L::LeaseDate);
     location.Reserved2 = in.Number(L::Reserved2);
-    location.Variety = in.Int32(L::Variety);
+    // The guests keep Variety within -100..100; a file from elsewhere may not have.
+    location.Variety = std::clamp(in.Int32(L::Variety), -100, 100);
     return location;
 }
 

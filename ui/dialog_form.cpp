@@ -1,11 +1,12 @@
 #include "ui/dialog_form.h"
 
-#include "ui/form1_main.h"
+#include "ui/enter_key.h"
 #include "ui/forms.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QRadioButton>
 
@@ -58,12 +59,16 @@ TDialogForm::TDialogForm(const QString& caption, int clientWidth, int clientHeig
 
 void TDialogForm::FormClose() {
     hide();
-    if (Form1 && !Form1->Ending())
-        Form1->show();
+    ShowMainWindow();
 }
 
 void TDialogForm::closeEvent(QCloseEvent* event) {
     // The window is only hidden; it lives for the whole run.
     event->ignore();
     FormClose();
+}
+
+void TDialogForm::keyPressEvent(QKeyEvent* event) {
+    if (!PressFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
 }

@@ -16,6 +16,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Applies the game's look (black background, yellow text, base font) to a widget tree.

@@ -27,6 +27,7 @@ QLabel* MakePicture(QWidget* parent, const char* name, const QString& resource, 
 QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& area) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setGeometry(area);
     return label;

@@ -20,6 +20,7 @@ TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
 
     Label1 = new QLabel(QStringLiteral("Ereigniss"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setFont(GamePixelFont(48, true));
     Label1->setGeometry(156, -7, 216, 56);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -40,6 +41,7 @@ TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
 QLabel* TForm11::AddRow(const char* name, int top) {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->setFont(GamePixelFont(RowFontPixels));
     label->setGeometry(2, top, 530, 31);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -94,7 +96,7 @@ void TForm11::Button3Click() {
 
 void TForm11::FormClose() {
     hide();
-    if (Form1->Ending())
+    if (Form1->game().Ending)
         return;
     Form1->SetTimerEnabled(true);
     Form1->show();

@@ -3,14 +3,30 @@
 #include "game/top_ten.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/printable_text.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextOption>
+#include <cmath>
+
+namespace {
+// A line too wide for the memo keeps its count, " (12x verkauft.)", and shortens the name.
+QString FittedLine(const QString& line, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(line) <= width)
+        return line;
+    const qsizetype countStart = line.lastIndexOf(QStringLiteral(" ("));
+    const QString count = line.mid(countStart);
+    return metrics.elidedText(line.left(countStart), Qt::ElideRight,
+                              width - metrics.horizontalAdvance(count)) +
+           count;
+}
+} // namespace
 
 TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
     Label1 = new QLabel(QStringLiteral("Top Ten der meistverkauften Artikel"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setFont(GamePixelFont(24));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(0, 10, 435, 32);
@@ -31,6 +47,8 @@ TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
         palette.setColor(group, QPalette::Text, Qt::white);
     }
     Memo1->setPalette(palette);
+    // One line per article, so that the ten lines stay within the memo.
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     QTextOption centred = Memo1->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
     Memo1->document()->setDefaultTextOption(centred);
@@ -39,9 +57,12 @@ TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
 void TForm13::FormPaint() {
     if (!Form1)
         return;
+    const QFontMetrics metrics(Memo1->font());
+    const int margin = static_cast<int>(std::ceil(Memo1->document()->documentMargin()));
+    const int lineWidth = Memo1->viewport()->width() - 2 * margin;
     QStringList lines;
     for (const std::string& line : TopTenLines(Form1->state()))
-        lines << QString::fromStdString(line);
+        lines << FittedLine(PrintableText(line), metrics, lineWidth);
     const QString text = lines.join(QLatin1Char('\n'));
     // Setting the same text again would repaint the memo, and with it this window, forever.
     if (Memo1->toPlainText() != text)

@@ -44,6 +44,7 @@ TForm16::TForm16() : TRefreshingForm(QStringLiteral("Spielziele"), 355, 123) {
 QLabel* TForm16::AddCaption(const char* name, const QString& text, int row) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(0, FirstRowTop + RowStep * row, CaptionRight, 16);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     return label;
@@ -52,6 +53,7 @@ QLabel* TForm16::AddCaption(const char* name, const QString& text, int row) {
 QLabel* TForm16::AddState(const char* name, int row) {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(StateLeft, FirstRowTop + RowStep * row, 355 - StateLeft, 16);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;

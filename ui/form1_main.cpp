@@ -7,6 +7,7 @@
 #include "game/rewards.h"
 #include "game/tick.h"
 #include "ui/dialog_form.h"
+#include "ui/enter_key.h"
 #include "ui/form10_entertainment.h"
 #include "ui/form11_event.h"
 #include "ui/form12_bank.h"
@@ -123,6 +124,7 @@ QLabel* TForm1::AddLabel(const char* name, const QString& caption, int left, int
                          bool visible) {
     auto* label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->move(left, top);
     label->adjustSize();
     label->setVisible(visible);
@@ -316,7 +318,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::Timer1Timer() {
-    if (TickRunning() || ending_)
+    if (TickRunning() || game_.Ending)
         return;
     TickBlocker tickInProgress(*this);
     // After GameOver the host's Quit has already ended everything; nothing else is to run.
@@ -324,13 +326,13 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Timer1Fired() {
-    if (TickRunning() || ending_)
+    if (TickRunning() || game_.Ending)
         return;
     const int due = pacer_.TicksDue(paceClock_.nsecsElapsed(), Timer1->interval());
     for (int i = 0; i < due; ++i) {
         // A second tick only while the game runs on at full speed: a message or an event of
         // the first may have stopped the timer, or the game may have ended.
-        if (i > 0 && (ending_ || !Timer1->isActive() || Timer1->interval() != 1))
+        if (i > 0 && (game_.Ending || !Timer1->isActive() || Timer1->interval() != 1))
             break;
         pacer_.TickRan();
         Timer1Timer();
@@ -376,6 +378,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return RewardModifiersHeld(keyEvent->modifiers());
 }
 
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (!PressFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
+}
+
 bool TForm1::TimerEnabled() const {
     return Timer1->isActive();
 }
@@ -385,13 +392,13 @@ void TForm1::SetTimerInterval(int milliseconds) {
 }
 
 void TForm1::ShowMessage(const std::string& text) {
-    ShowGameMessage(text);
+    ShowGameMessage(game_, QString::fromStdString(text));
 }
 
 void TForm1::SetTimerEnabled(bool enabled) {
     if (!enabled)
         Timer1->stop();
-    else if (!Timer1->isActive() && !ending_)
+    else if (!Timer1->isActive() && !game_.Ending)
         Timer1->start();
 }
 
@@ -438,9 +445,9 @@ void TForm1::RefreshMoney() {
 }
 
 void TForm1::Quit() {
-    if (ending_)
+    if (game_.Ending)
         return;
-    ending_ = true;
+    game_.Ending = true;
     Timer1->stop();
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();

@@ -62,7 +62,7 @@ public:
 
     // True once the program is ending (goals, bankruptcy, "Spielende"): nothing is shown and
     // the timer stays off from then on.
-    bool Ending() const { return ending_; }
+    bool Ending() const { return game_.Ending; }
 
     // While one of these lives no tick starts. A tick holds one itself, so ticks never nest
     // even when a message box of a tick runs the event loop.
@@ -126,8 +126,14 @@ public:
     TLEDMeter* Progressbar5 = nullptr;
     QTimer* Timer1 = nullptr;
 
+signals:
+    // Another game has been loaded: whatever a window keeps of the previous one (list entries
+    // that stand for articles) must be rebuilt.
+    void GameLoaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Key preview: the speed and reward keys work whichever control has the focus.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -147,7 +153,6 @@ private:
     std::unique_ptr<RandomSource> ownRng_;
     Game game_;
     int tickBlockers_ = 0;
-    bool ending_ = false;
     bool moneyShown_ = false;
     double shownWealth_ = 0;
     std::string clockText_;

@@ -4,6 +4,7 @@
 #include "ui/form1_main.h"
 
 #include "game/date_time.h"
+#include "game/guests.h"
 #include "game/lease.h"
 #include "persistence/save_game.h"
 #include "ui/form7_settings.h"
@@ -58,6 +59,8 @@ void TForm1::Button12Click() {
     // days away at "Pause (0)").
     vermoegenanzeigen();
     SetClockText(ClockText(state().GameClock));
+    ShowAllGauges(game_);
+    emit GameLoaded();
     SetTimerEnabled(true);
 }
 

@@ -5,6 +5,7 @@
 #include "game/number_format.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/name_label.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -34,8 +35,9 @@ TForm2::TForm2() : TRefreshingForm(QStringLiteral("Kneipe pachten"), 254, 130) {
                       {0, RowTops[1], CaptionRight, 16}, right, false);
     Label3 = AddLabel("Label3", QStringLiteral("Pacht pro Tag:"), {0, RowTops[2], CaptionRight, 16},
                       right, true);
-    Label4 =
-        AddLabel("Label4", QString(), {ValueLeft, RowTops[0], 254 - ValueLeft, 16}, left, false);
+    Label4 = new TNameLabel(this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setGeometry(ValueLeft, RowTops[0], 254 - ValueLeft, 16);
     Label5 =
         AddLabel("Label5", QString(), {ValueLeft, RowTops[1], 254 - ValueLeft, 16}, left, false);
     Label6 =
@@ -50,6 +52,7 @@ QLabel* TForm2::AddLabel(const char* name, const QString& text, QRect geometry, 
                          bool bold) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     label->setAlignment(align);
     if (bold)
@@ -68,7 +71,7 @@ QPushButton* TForm2::AddButton(const char* name, const QString& caption, int lef
 
 void TForm2::FormPaint() {
     const TLocation& location = State().Locations[ShownLocation(State())];
-    SetText(Label4, QString::fromStdString(location.Name.ToUtf8()));
+    Label4->SetName(location.Name.ToUtf8());
     SetText(Label5, QString::number(location.PotentialCustomers));
     SetText(Label6, QString::fromStdString(FormatGeneral(location.RentPerDay) + " €"));
     Button3->setVisible(!location.Leased);

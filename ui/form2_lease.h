@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/name_label.h"
 #include "ui/refreshing_form.h"
 
 class QLabel;
@@ -22,7 +23,7 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
+    TNameLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QPushButton* Button1 = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/name_label.h"
 #include "ui/named_controls.h"
 
 #include <QLabel>
@@ -27,7 +28,9 @@ TForm3::TForm3() : TRefreshingForm(QStringLiteral("Personal"), 324, 136) {
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Erfahrung:"), 16, 34, 70);
     Label7 = MakeLabel(this, "Label7", QStringLiteral("Art:"), 16, 56, 70);
     Label3 = MakeLabel(this, "Label3", QStringLiteral("Gehalt:"), 16, 78, 70);
-    Label4 = MakeLabel(this, "Label4", QString(), 96, 12, 220);
+    Label4 = new TNameLabel(this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setGeometry(96, 12, 220, 14);
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -56,7 +59,7 @@ void TForm3::FormPaint() {
         return;
     GameState& state = Form1->state();
     const TStaffMember& member = state.StaffPool[ShownStaffIndex(state)];
-    Label4->setText(QString::fromStdString(member.Name.ToUtf8()));
+    Label4->SetName(member.Name.ToUtf8());
     ProgressBar1->setValue(std::clamp(member.Experience, 1, 10));
     Label8->setText(QString::fromStdString(StaffKindText(member)));
     Button3->setVisible(!member.Employed);

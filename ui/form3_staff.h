@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/name_label.h"
 #include "ui/refreshing_form.h"
 
 class QLabel;
@@ -19,11 +20,11 @@ public:
     void Button3Click(); // "Einstellen"
     void Button4Click(); // "Entlassen"
 
-    QLabel* Label1 = nullptr; // "Name:"
-    QLabel* Label2 = nullptr; // "Erfahrung:"
-    QLabel* Label7 = nullptr; // "Art:"
-    QLabel* Label3 = nullptr; // "Gehalt:"
-    QLabel* Label4 = nullptr; // name
+    QLabel* Label1 = nullptr;     // "Name:"
+    QLabel* Label2 = nullptr;     // "Erfahrung:"
+    QLabel* Label7 = nullptr;     // "Art:"
+    QLabel* Label3 = nullptr;     // "Gehalt:"
+    TNameLabel* Label4 = nullptr; // name
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* Label8 = nullptr; // kind
     QLabel* Label6 = nullptr; // wage

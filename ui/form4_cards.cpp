@@ -85,6 +85,7 @@ TCardForm::TCardForm(CardDescription description)
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
     Label2->setGeometry(7, 110, 380, 14);
     QPalette lime = Label2->palette();
     lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
@@ -92,6 +93,7 @@ TCardForm::TCardForm(CardDescription description)
 
     Label3 = new QLabel(QStringLiteral("Vermögen:"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setTextFormat(Qt::PlainText);
     Label3->setGeometry(7, description_.MoneyLabelTop, 380, 14);
 
     Button1 = new QPushButton(QStringLiteral("Alle auswählen"), this);
@@ -101,6 +103,8 @@ TCardForm::TCardForm(CardDescription description)
     connect(CheckListBox1, &QListWidget::itemChanged, this,
             [this](QListWidgetItem* item) { CheckListBox1ClickCheck(item); });
     connect(Button1, &QPushButton::clicked, this, &TCardForm::Button1Click);
+    // The entries stand for articles by index, which name others in another game.
+    connect(Form1, &TForm1::GameLoaded, this, &TCardForm::Fill);
 }
 
 void TCardForm::FormPaint(QObject* sender) {

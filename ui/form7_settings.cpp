@@ -95,6 +95,7 @@ QGroupBox* TForm7::AddGroup(const char* name, const QString& title, QRect geomet
 QLabel* TForm7::AddHelpText(QGroupBox* group, const char* name, const QString& text, QPoint at) {
     auto* label = new QLabel(text, group);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->move(at);
     label->adjustSize();
     Colour(label, HelpTextColour);

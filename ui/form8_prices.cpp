@@ -5,6 +5,7 @@
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/name_label.h"
 #include "ui/named_controls.h"
 #include "ui/sorted_names.h"
 
@@ -16,6 +17,9 @@
 #include <optional>
 
 namespace {
+
+// An entry's name as stored; the entry's text is the printable form of it.
+constexpr int StoredNameRole = Qt::UserRole;
 
 // The kind chosen in the combo box: "Getränke", "Wein", "Speisen".
 std::optional<ArticleKind> ChosenKind(const QComboBox* combo) {
@@ -43,9 +47,10 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
         {QStringLiteral("Getränke"), QStringLiteral("Wein"), QStringLiteral("Speisen")});
     ComboBox1->setCurrentIndex(-1);
 
-    Label7 = MakeLabel(this, "Label7", QString(), 61, 30, 280);
+    Label7 = new TNameLabel(this);
+    Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setFont(GameFont(12, true));
-    Label7->setFixedHeight(20);
+    Label7->setGeometry(61, 30, 280, 20);
     QPalette lime = Label7->palette();
     lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
     Label7->setPalette(lime);
@@ -78,6 +83,8 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm8::ListBox1Click);
     connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
     connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
+    // The list shows the articles on the cards of the game loaded.
+    connect(Form1, &TForm1::GameLoaded, this, &TForm8::Fill);
 }
 
 void TForm8::FormPaint(QObject* sender) {
@@ -97,8 +104,11 @@ void TForm8::Fill() {
         if (Article(state, *kind, i).OnCard)
             entries.push_back(MakeArticleEntry(state, *kind, i));
     SortByName(entries);
-    for (const ArticleEntry& entry : entries)
-        ListBox1->addItem(entry.Name);
+    for (const ArticleEntry& entry : entries) {
+        auto* item = new QListWidgetItem(entry.Name, ListBox1);
+        item->setData(StoredNameRole,
+                      QString::fromStdString(Article(state, *kind, entry.Index).Name.ToUtf8()));
+    }
 }
 
 void TForm8::ComboBox1Change() {
@@ -111,20 +121,21 @@ void TForm8::ListBox1Click() {
     if (selected.isEmpty() || !kind)
         return;
     const GameState& state = Form1->state();
-    const int index = FindArticleByName(state, *kind, selected.front()->text().toStdString());
+    const std::string name = selected.front()->data(StoredNameRole).toString().toStdString();
+    const int index = FindArticleByName(state, *kind, name);
     if (index == 0)
         return;
     const TArticle& article = Article(state, *kind, index);
     Label5->setText(QString::fromStdString(FormatGeneral(article.PurchasePrice)) +
                     QStringLiteral(" €"));
     Edit1->setText(QString::fromStdString(FormatGeneral(article.SalePrice)));
-    Label7->setText(QString::fromStdString(article.Name.ToUtf8()));
+    editedName_ = name;
+    Label7->SetName(name);
 }
 
 void TForm8::Button1Click() {
-    const PriceOutcome outcome =
-        SetSalePrice(Form1->state(), ChosenKind(ComboBox1), Label7->text().toStdString(),
-                     Edit1->text().toStdString());
+    const PriceOutcome outcome = SetSalePrice(Form1->state(), ChosenKind(ComboBox1), editedName_,
+                                              Edit1->text().toStdString());
     if (outcome == PriceOutcome::NotANumber)
         Form1->ShowMessage(PriceNotANumberMessage);
     else if (outcome == PriceOutcome::NotPositive)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ui/dialog_form.h"
+#include "ui/name_label.h"
+
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -23,8 +26,8 @@ public:
 
     QLabel* Label1 = nullptr; // "Art:"
     QComboBox* ComboBox1 = nullptr;
-    QLabel* Label7 = nullptr; // name of the article being edited
-    QLabel* Label2 = nullptr; // "Ware:"
+    TNameLabel* Label7 = nullptr; // name of the article being edited
+    QLabel* Label2 = nullptr;     // "Ware:"
     QListWidget* ListBox1 = nullptr;
     QLabel* Label3 = nullptr; // "Einkaufspreis:"
     QLabel* Label5 = nullptr; // purchase price
@@ -35,4 +38,8 @@ public:
 
 private:
     void Fill();
+
+    // The name in Label7 as the game stores it: the key to the article being edited (Label7
+    // shows it printable and, when too long, shortened).
+    std::string editedName_;
 };

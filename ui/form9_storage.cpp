@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +20,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
                   int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(left, top, 155, height);
     return label;
@@ -28,9 +31,8 @@ QListWidget* MakeList(QWidget* parent, const char* name, int left) {
     list->setObjectName(QLatin1String(name));
     list->setGeometry(left, 40, 155, 190);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Every entry is one line of the same font: the list need not measure each one when the
-    // ticks refill it.
-    list->setUniformItemSizes(true);
+    // No uniform entry sizes: Qt would take every entry's width from the first one, and a
+    // longer name after it would be cut.
     GiveOutlineOnBlack(list);
     return list;
 }
@@ -42,13 +44,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int left) {
     return button;
 }
 
+bool SameEntry(const ArticleEntry& a, const ArticleEntry& b) {
+    return a.Kind == b.Kind && a.Index == b.Index && a.Name == b.Name;
+}
+
 bool SameEntries(const std::vector<ArticleEntry>& a, const std::vector<ArticleEntry>& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].Kind != b[i].Kind || a[i].Index != b[i].Index || a[i].Name != b[i].Name)
-            return false;
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameEntry);
 }
 
 std::vector<ArticleEntry> SortedEntries(const GameState& state,
@@ -89,6 +90,8 @@ TForm9::TForm9() : TRefreshingForm(QStringLiteral("Lager"), 335, 319) {
     }
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
+    // The entries stand for articles by kind and index, which name others in another game.
+    connect(Form1, &TForm1::GameLoaded, this, &TForm9::RebuildLists);
 }
 
 TForm9::ListsContent TForm9::CurrentContent() const {
@@ -116,15 +119,34 @@ void TForm9::RebuildLists() {
 }
 
 void TForm9::Show(const ListsContent& content) {
+    std::optional<ArticleEntry> selectedShort;
+    std::optional<ArticleEntry> selectedSufficient;
+    if (const ArticleEntry* entry = Selected(ListBox1, shown_.Short))
+        selectedShort = *entry;
+    if (const ArticleEntry* entry = Selected(ListBox2, shown_.Sufficient))
+        selectedSufficient = *entry;
     shown_ = content;
-    ListBox1->clear();
-    ListBox2->clear();
-    Label2->clear();
-    Label4->clear();
-    for (const ArticleEntry& entry : shown_.Short)
-        ListBox1->addItem(entry.Name);
-    for (const ArticleEntry& entry : shown_.Sufficient)
-        ListBox2->addItem(entry.Name);
+    Fill(ListBox1, Label2, shown_.Short, selectedShort);
+    Fill(ListBox2, Label4, shown_.Sufficient, selectedSufficient);
+}
+
+void TForm9::Fill(QListWidget* list, QLabel* stockLabel, const std::vector<ArticleEntry>& entries,
+                  const std::optional<ArticleEntry>& keep) {
+    {
+        // Emptying the list is no choice of the player's.
+        const QSignalBlocker quiet(list);
+        list->clear();
+        for (const ArticleEntry& entry : entries)
+            list->addItem(entry.Name);
+    }
+    stockLabel->clear();
+    if (!keep)
+        return;
+    const auto kept = std::find_if(entries.begin(), entries.end(), [&](const ArticleEntry& entry) {
+        return SameEntry(entry, *keep);
+    });
+    if (kept != entries.end())
+        list->setCurrentRow(static_cast<int>(kept - entries.begin()));
 }
 
 const ArticleEntry* TForm9::Selected(QListWidget* list,

@@ -3,6 +3,7 @@
 #include "ui/refreshing_form.h"
 #include "ui/sorted_names.h"
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -19,7 +20,9 @@ public:
     // The paint handler: brings both lists up to the state of the game. When their content
     // has not changed, the entries, the selection and the stock labels stay as they are.
     void FormPaint() override;
-    // Empties both lists (and their selection and stock labels) and fills them anew.
+    // Fills both lists anew. A selected article that is still listed stays selected, with its
+    // stock shown: the game runs on under the open window and rebuilds it every game minute
+    // at full speed, and the player's choice must outlive that.
     void RebuildLists();
 
     void ListBox1Click();
@@ -48,6 +51,9 @@ private:
     };
     ListsContent CurrentContent() const;
     void Show(const ListsContent& content);
+    // Fills `list` with `entries` and selects `keep` again when it is among them.
+    void Fill(QListWidget* list, QLabel* stockLabel, const std::vector<ArticleEntry>& entries,
+              const std::optional<ArticleEntry>& keep);
     void ShowStock(QListWidget* list, QLabel* label);
     // The article of the selected entry, or nullptr when nothing is selected.
     const ArticleEntry* Selected(QListWidget* list, const std::vector<ArticleEntry>& shown) const;

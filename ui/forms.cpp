@@ -45,6 +45,11 @@ void CreateForms(RandomSource* rng) {
     Form16 = new TForm16;
 }
 
+void ShowMainWindow() {
+    if (Form1 && !Form1->Ending())
+        Form1->show();
+}
+
 template <class T> static void Destroy(T*& form) {
     delete form;
     form = nullptr;

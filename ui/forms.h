@@ -38,5 +38,8 @@ class RandomSource;
 // replaces the game's generator (tests script it); nullptr keeps the real one.
 void CreateForms(RandomSource* rng = nullptr);
 
+// Shows the main window again (a dialog was closed), unless the program is ending.
+void ShowMainWindow();
+
 // Destroys all windows (tests start every case from a fresh program).
 void DestroyForms();

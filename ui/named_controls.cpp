@@ -7,6 +7,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
     constexpr int LineHeight = 14;
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(left, top, width, LineHeight);
     return label;
 }

@@ -1,11 +1,13 @@
 #include "ui/sorted_names.h"
 
+#include "ui/printable_text.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
 
 ArticleEntry MakeArticleEntry(const GameState& state, ArticleKind kind, int index) {
-    return {QString::fromStdString(Article(state, kind, index).Name.ToUtf8()), kind, index};
+    return {PrintableText(Article(state, kind, index).Name.ToUtf8()), kind, index};
 }
 
 void SortByName(std::vector<ArticleEntry>& entries) {

@@ -7,7 +7,7 @@
 
 // An entry of an article list: the name shown and the article it stands for.
 struct ArticleEntry {
-    QString Name;
+    QString Name; // printable
     ArticleKind Kind;
     int Index;
 };

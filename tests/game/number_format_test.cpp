@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 TEST(NumberFormat, GeneralFormatUsesDecimalCommaAndDropsTrailingZeros) {
     EXPECT_EQ(FormatGeneral(12.34), "12,34");
     EXPECT_EQ(FormatGeneral(50), "50");
@@ -24,6 +27,18 @@ TEST(NumberFormat, FixedTwoDecimalsUsesPoint) {
     EXPECT_EQ(FormatFixed2(1234.5), "1234.50");
     EXPECT_EQ(FormatFixed2(-12.5), "-12.50");
     EXPECT_EQ(MoneyText(9840), "Vermögen: 9840.00 €");
+}
+
+// Qt switches the C library to the user's locale; a German one must change no number text.
+TEST(NumberFormat, TheProcessLocaleChangesNothing) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no German locale (scripts/install-deps generates it)";
+    const std::string general = FormatGeneral(12.345) + FormatGeneral(1e20);
+    const std::string fixed = FormatFixed2(-1234.5);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(general, "12,3451E20");
+    EXPECT_EQ(fixed, "-1234.50");
 }
 
 TEST(Rounding, HalvesGoToEvenNeighbour) {

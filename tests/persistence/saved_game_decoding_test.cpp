@@ -147,6 +147,15 @@ TEST(SavedGameDecoding, CursorsAreBroughtIntoRange) {
     }
 }
 
+TEST(SavedGameDecoding, VarietyIsHeldWithinTheGuestsRange) {
+    constexpr std::size_t ThirdLocationVarietyAt = 9956 + 2 * 96 + 88;
+    const std::pair<std::int32_t, std::int32_t> cases[] = {
+        {101, 100}, {-101, -100}, {INT32_MAX, 100}, {INT32_MIN, -100}, {-57, -57}, {100, 100}};
+    for (auto [stored, expected] : cases)
+        EXPECT_EQ(Loaded(With(ThirdLocationVarietyAt, stored)).Locations[3].Variety, expected)
+            << stored;
+}
+
 TEST(SavedGameDecoding, NameLongerThanFiftyIsDamage) {
     // The length bytes of the first drink, dish, wine, location and staff member, and of the
     // last staff member.

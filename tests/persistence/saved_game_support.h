@@ -44,7 +44,7 @@ inline GameState DistinctValueGame() {
         l.EntertainmentFactor = next();
         l.LeaseDate = EncodeDateTime(2020, 1, 1) + next();
         l.Reserved2 = next() * 12.54;
-        l.Variety = -next();
+        l.Variety = -(next() % 100); // the guests keep it within -100..100
     }
     for (int i = 1; i <= StaffCount; ++i) {
         TStaffMember& m = game.StaffPool[i];

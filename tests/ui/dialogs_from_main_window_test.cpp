@@ -4,6 +4,7 @@
 #include "game/goals.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/form10_entertainment.h"
+#include "ui/form11_event.h"
 #include "ui/form12_bank.h"
 #include "ui/form13_top_ten.h"
 #include "ui/form2_lease.h"
@@ -14,6 +15,7 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -118,6 +120,34 @@ private slots:
         }
         QVERIFY(player.Texts.isEmpty());
         QVERIFY(GoalsReached(Form1->state()));
+    }
+
+    // Enter and the keypad's Enter press the focused button of every game window.
+    void enterPressesTheFocusedButton() {
+        ProgramRun run;
+        StartAndLease();
+        MessageAnswerer player;
+        Form1->SaveDialog1 = [] { return QString(); }; // "Speichern", cancelled
+        const std::pair<QWidget*, QPushButton*> windows[] = {
+            {Form1, Form1->Button11},  {Form2, Form2->Button1},   {Form3, Form3->Button2},
+            {Form4, Form4->Button1},   {Form8, Form8->Button1},   {Form9, Form9->Button2},
+            {Form10, Form10->Button2}, {Form11, Form11->Button3}, {Form12, Form12->Button1}};
+        Form1->state().Wealth = 0; // the entertainment is refused, its button stays
+        const auto press = [](QWidget* window, QPushButton* button, Qt::Key key,
+                              Qt::KeyboardModifiers modifiers) {
+            window->show(); // a press may have closed it
+            button->show();
+            button->setFocus();
+            QTest::keyClick(button, key, modifiers);
+        };
+        for (auto [window, button] : windows) {
+            QSignalSpy pressed(button, &QPushButton::clicked);
+            press(window, button, Qt::Key_Return, Qt::NoModifier);
+            press(window, button, Qt::Key_Enter, Qt::KeypadModifier);
+            press(window, button, Qt::Key_Return, Qt::ControlModifier); // no plain Enter
+            QVERIFY2(pressed.count() == 2, qPrintable(window->windowTitle()));
+            window->hide();
+        }
     }
 };
 

@@ -10,6 +10,7 @@
 #include "widgets/led_meter.h"
 
 #include <QRadioButton>
+#include <clocale>
 
 namespace {
 const QStringList NoGameButtons = {"Button1", "Button12", "Button13", "Button15", "Button17"};
@@ -54,6 +55,17 @@ private slots:
         QCOMPARE(Form1->Button13->geometry(), QRect(150, 272, 100, 25));
         QCOMPARE(Form1->Label6->text(), QStringLiteral("Gesamtattraktivität:"));
         QCOMPARE(Form1->Progressbar4->pos(), QPoint(264, 272));
+    }
+
+    // The second run of the window tests is the German player's: it proves something only
+    // when the C library really writes a decimal comma there.
+    void moneyKeepsItsPointUnderTheGermanLocale() {
+        if (!qEnvironmentVariable("LC_ALL").startsWith(QStringLiteral("de_DE")))
+            QSKIP("the run under the C locale");
+        QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral(","));
+        Form1->state().Wealth = -1234.5;
+        Form1->vermoegenanzeigen();
+        QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: -1234.50 €"));
     }
 
     void textsFitTheirPlaces() {

@@ -3,8 +3,10 @@
 #include "game/game_state.h"
 #include "persistence/save_game.h"
 #include "ui/form2_lease.h"
+#include "ui/form4_cards.h"
 #include "ui/form7_settings.h"
 #include "ui/spin_edit.h"
+#include "widgets/led_meter.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -102,6 +104,47 @@ private slots:
         QVERIFY(!Form1->Button2->isEnabled());
         QVERIFY(!Form1->Button1->isEnabled());
         QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 12345.67 €"));
+    }
+
+    // A load shows the loaded game at once: all five gauges, and a card list left open (the
+    // event window shows the main window beside it) lists the loaded game's articles.
+    void loadShowsTheLoadedGameEverywhere() {
+        StartAndLease(3);
+        GameState& state = Form1->state();
+        TLocation& pub = state.Locations[3];
+        pub.Variety = 30;
+        pub.EntertainmentFactor = 50;
+        state.StaffPool[1].Employed = true;
+        SetName(state.Drinks[1], "Pils");
+        SetName(state.Drinks[2], "Cola");
+        state.Drinks[1].Known = state.Drinks[2].Known = true;
+        state.Drinks[3].OnCard = true; // the mean margin 1.5 rates the prices 50
+        state.Drinks[3].PurchasePrice = 1;
+        state.Drinks[3].SalePrice = 2.5;
+        DialogsAnswer(PathOf("a.krg"));
+        Form1->Button11Click();
+
+        // Another game: the names swapped, the gauges elsewhere, the drinks card open.
+        SetName(state.Drinks[1], "Cola");
+        SetName(state.Drinks[2], "Pils");
+        for (TLEDMeter* gauge : {Form1->Progressbar1, Form1->Progressbar2, Form1->Progressbar3,
+                                 Form1->Progressbar4, Form1->Progressbar5})
+            gauge->SetPosition(7);
+        Form1->Button4Click();
+        Form1->show();
+        Form1->Button12Click();
+
+        QCOMPARE(Form1->Progressbar1->Position(), 30);  // "Vielfalt:"
+        QCOMPARE(Form1->Progressbar2->Position(), 50);  // "Unterhaltungsfaktor:"
+        QCOMPARE(Form1->Progressbar3->Position(), 50);  // "Preise:"
+        QCOMPARE(Form1->Progressbar5->Position(), 17);  // "Schnelligkeit Personal:", 5/30
+        QCOMPARE(Form1->Progressbar4->Position(), 100); // "Gesamtattraktivität:", 147 shown full
+        const QList<QListWidgetItem*> pils =
+            Form4->CheckListBox1->findItems(QStringLiteral("Pils"), Qt::MatchExactly);
+        QCOMPARE(pils.size(), 1);
+        pils.front()->setCheckState(Qt::Checked);
+        QVERIFY(state.Drinks[1].OnCard);
+        QVERIFY(!state.Drinks[2].OnCard);
     }
 
     void loadingAGameWithoutPubReopensTheLease() {

@@ -34,6 +34,14 @@ void Stock(TArticle& article, int stock, int deliveryMinutes = 0) {
     article.DeliveryMinutes = deliveryMinutes;
 }
 
+// A pub whose price rating and crowd bring a guest every game minute, at 10:00.
+void LeaseBusyPub(GameState& state) {
+    state.LeasedLocation = 1;
+    state.Locations[1].Leased = true;
+    state.Locations[1].PotentialCustomers = 19999;
+    state.GameClock = 45000 + 10.0 / 24;
+}
+
 void Select(QListWidget* list, const QString& name) {
     const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
     QVERIFY(found.size() == 1);
@@ -183,6 +191,42 @@ private slots:
         QVERIFY(timerDuringNotice);
         QCOMPARE(state.Wines[2].DeliveryMinutes, 77);
         QCOMPARE(Form9->Label4->text(), QStringLiteral("Lagerbestand: 40"));
+    }
+
+    // At "Schnell (3)" guests buy every game minute and the lists change under the mouse: the
+    // button's hover and press repaint the window, and its rebuild must keep the choice.
+    void reorderWithTheMouseWhileGuestsBuyAtFullSpeed() {
+        DestroyForms();
+        ControlledRandom rng;
+        StartProgram(&rng);
+        GameState& state = Form1->state();
+        LeaseBusyPub(state);
+        state.Controls.MinStockLevel = 100;
+        for (int i = 1; i <= DrinkCount; ++i) {
+            Stock(state.Drinks[i], i == 1 ? 0 : 101);
+            state.Drinks[i].Popularity = 40;
+            state.Drinks[i].SalePrice = 1;
+        }
+        SetName(state.Drinks[1], "Pils");
+        QVERIFY(ShowAndPaint(Form9));
+        Select(Form9->ListBox1, QStringLiteral("Pils"));
+        QCOMPARE(Form9->Label2->text(), QStringLiteral("Lagerbestand: 0"));
+
+        MessageAnswerer player;
+        Form1->SetTimerInterval(1);
+        Form1->SetTimerEnabled(true);
+        const QPoint onButton = Form9->Button1->rect().center();
+        const int shortBefore = Form9->ListBox1->count();
+        QTest::mouseMove(Form9->Button1, onButton);
+        QTest::qWait(30);
+        QTest::mousePress(Form9->Button1, Qt::LeftButton, {}, onButton);
+        QTRY_VERIFY(Form9->ListBox1->count() > shortBefore); // sales moved articles
+        QTest::mouseRelease(Form9->Button1, Qt::LeftButton, {}, onButton);
+        Form1->SetTimerEnabled(false);
+        QCOMPARE(player.Texts.size(), 1);
+        QVERIFY2(player.Texts.front().startsWith(QStringLiteral("Getränk \"Pils\" wurde")),
+                 qPrintable(player.Texts.front()));
+        QVERIFY(state.Drinks[1].DeliveryMinutes > 0);
     }
 
     void staffPagingHiringAndTheBar() {

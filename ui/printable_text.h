@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <string>
+
+// A stored or typed text as the player is shown it. Names come from saved games, which may
+// hold any byte: a control character has no glyph, and a line break or a NUL would split or
+// end a one-line text, so each shows as "?".
+QString PrintableText(const QString& text);
+QString PrintableText(const std::string& utf8);
