@@ -36,5 +36,5 @@ void TNameLabel::resizeEvent(QResizeEvent* event) {
 }
 
 void TNameLabel::UpdateToolTip() {
-    setToolTip(ShownText() == text() ? QString() : text());
+    setToolTip(ShownText() == text() ? QString() : PlainToolTip(text()));
 }

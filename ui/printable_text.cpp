@@ -12,3 +12,9 @@ QString PrintableText(const QString& text) {
 QString PrintableText(const std::string& utf8) {
     return PrintableText(QString::fromStdString(utf8));
 }
+
+QString PlainToolTip(const QString& text) {
+    if (text.isEmpty())
+        return text;
+    return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+}

@@ -9,3 +9,7 @@
 // end a one-line text, so each shows as "?".
 QString PrintableText(const QString& text);
 QString PrintableText(const std::string& utf8);
+
+// A tool tip that shows `text` as it is. Qt draws any tool tip that looks like markup as
+// markup, so the text is escaped inside a markup paragraph that keeps its blanks.
+QString PlainToolTip(const QString& text);
