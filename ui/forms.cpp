@@ -13,6 +13,8 @@
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
 
+#include <QString>
+
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
@@ -43,6 +45,12 @@ void CreateForms(RandomSource* rng) {
     Form12 = new TForm12;
     Form13 = new TForm13;
     Form16 = new TForm16;
+}
+
+void ShowMainWindow(const QString& savedGame) {
+    Form1->show();
+    if (!savedGame.isEmpty())
+        Form1->LoadSavedGame(savedGame);
 }
 
 template <class T> static void Destroy(T*& form) {
