@@ -1,6 +1,5 @@
 #include "app/command_line.h"
 #include "app/display.h"
-#include "ui/form1_main.h"
 #include "ui/forms.h"
 
 #include <QApplication>
