@@ -3,26 +3,37 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz test-sanitize install package clean
+.PHONY: all deps configure build run test bench fuzz test-sanitize install uninstall package clean
 
 all: build
 
+# Every package any target needs; each target below installs only its own.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps all
 
-configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+# $(call configure,TARGET): the packages TARGET needs, then the build folder.
+configure = scripts/install-deps $(1) && \
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
 
-build: configure
-	@cmake --build $(BUILD_DIR)
+configure:
+	@$(call configure,all)
+
+# The game alone: no tests, no benchmarks.
+build:
+	@$(call configure,run)
+	@cmake --build $(BUILD_DIR) --target krugheim
 
 run: build
 	./$(BUILD_DIR)/krugheim
 
-test: build
+test:
+	@$(call configure,test)
+	@cmake --build $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
-bench: build
+bench:
+	@$(call configure,bench)
+	@cmake --build $(BUILD_DIR) --target benchmarks
 	QT_QPA_PLATFORM=offscreen scripts/run-benchmarks $(BUILD_DIR)
 
 # Leaks inside third-party libraries (font and desktop caches) are suppressed, ours are not.
@@ -34,14 +45,25 @@ test-sanitize:
 	@$(SANITIZE_ENV) $(MAKE) --no-print-directory test BUILD_DIR=build-sanitize BUILD_TYPE=Debug \
 		CMAKE_FLAGS="-DKRUGHEIM_SANITIZE=ON"
 
-fuzz: deps
+fuzz:
+	@scripts/install-deps run
 	@scripts/run-fuzz $(FUZZ_SECONDS)
 
+# The binary is stripped, as in the package.
 install: build
-	cmake --install $(BUILD_DIR)
+	@cmake --build $(BUILD_DIR) --target krugheim_docs
+	cmake --install $(BUILD_DIR) --strip
 
-package: build
+uninstall:
+	@cmake --build $(BUILD_DIR) --target uninstall
+
+# The .deb, checked by lintian as a distribution would.
+package:
+	@$(call configure,package)
+	@cmake --build $(BUILD_DIR) --target krugheim krugheim_docs
+	@rm -f $(BUILD_DIR)/krugheim_*.deb
 	cd $(BUILD_DIR) && cpack -G DEB
+	lintian --pedantic --fail-on error,warning $(BUILD_DIR)/krugheim_*.deb
 
 clean:
 	rm -rf build build-sanitize build-fuzz

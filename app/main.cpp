@@ -1,4 +1,5 @@
-#include "ui/form1_main.h"
+#include "app/command_line.h"
+#include "app/display.h"
 #include "ui/forms.h"
 
 #include <QApplication>
@@ -6,26 +7,53 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    // The icon lives in the window library's resources.
-    Q_INIT_RESOURCE(krugheim);
-    QApplication::setApplicationName(QStringLiteral("Das Krugheim"));
-    // No application display name: the window system would append it to every dialog's title.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/krugheim.png")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("krugheim"));
-    // Dialogs hide the main window while they are open; the game ends only explicitly.
-    QApplication::setQuitOnLastWindowClosed(false);
+namespace {
+void NameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Das Krugheim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KRUGHEIM_VERSION));
+}
 
-    // The game speaks German, so do Qt's own texts (the buttons of the file dialogs).
-    QTranslator qtTexts;
+// The game speaks German, so do Qt's own texts (the file dialogs, the usage text).
+void SpeakGerman(QTranslator& qtTexts) {
     if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+        QCoreApplication::installTranslator(&qtTexts);
+}
+
+// Help, version and mistakes are answered before any display is needed.
+CommandLine ReadCommandLine(int& argc, char* argv[]) {
+    QCoreApplication withoutDisplay(argc, argv);
+    NameApplication();
+    QTranslator qtTexts;
+    SpeakGerman(qtTexts);
+    return ParseCommandLine(QCoreApplication::arguments());
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const CommandLine commandLine = ReadCommandLine(argc, argv);
+    if (commandLine.ExitCode) {
+        std::fputs(commandLine.Answer.toUtf8().constData(),
+                   *commandLine.ExitCode == 0 ? stdout : stderr);
+        return *commandLine.ExitCode;
+    }
+
+    const std::unique_ptr<QApplication> app = OpenDisplay(argc, argv);
+    // The icon lives in the window library's resources.
+    Q_INIT_RESOURCE(krugheim);
+    NameApplication();
+    // No application display name: the window system would append it to every dialog's title.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/krugheim.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KRUGHEIM_APP_ID));
+    // Dialogs hide the main window while they are open; the game ends only explicitly.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QTranslator qtTexts;
+    SpeakGerman(qtTexts);
 
     CreateForms();
-    Form1->show();
+    ShowFirstWindow(commandLine.SavedGame);
     const int result = QApplication::exec();
     DestroyForms();
     return result;

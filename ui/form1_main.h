@@ -48,6 +48,9 @@ public:
     void Button10Click(); // "Preise"
     void Button11Click(); // "Speichern"
     void Button12Click(); // "Laden"
+    // Loads the saved game at `path` as "Laden" does once its file is chosen (the command
+    // line's saved game comes this way).
+    void LoadSavedGame(const QString& path);
     void Button13Click(); // "Spielende"
     void Button15Click(); // "Einstellungen"
     void Button16Click(); // "Lager"
@@ -145,6 +148,7 @@ private:
     void BuildControls();
     void SetFocusOrder();
     void OpenDialog(QWidget* dialog);
+    void LoadStoppedGame(const QString& path, bool timerWasRunning);
     void ShowStageOfLoadedGame();
     void HideManagementButtons();
     // A firing of Timer1: one tick, or two at full speed when the timer has fallen behind.

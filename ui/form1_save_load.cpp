@@ -40,6 +40,16 @@ void TForm1::Button12Click() {
         SetTimerEnabled(timerWasRunning);
         return;
     }
+    LoadStoppedGame(path, timerWasRunning);
+}
+
+void TForm1::LoadSavedGame(const QString& path) {
+    const bool timerWasRunning = TimerEnabled();
+    SetTimerEnabled(false);
+    LoadStoppedGame(path, timerWasRunning);
+}
+
+void TForm1::LoadStoppedGame(const QString& path, bool timerWasRunning) {
     // The whole file is read and checked before anything of the running game changes.
     const auto loaded =
         std::make_unique<LoadResult>(ReadSavedGame(LocalPath(path), state().Controls));

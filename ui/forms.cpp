@@ -13,6 +13,8 @@
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
 
+#include <QString>
+
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
@@ -48,6 +50,12 @@ void CreateForms(RandomSource* rng) {
 void ShowMainWindow() {
     if (Form1 && !Form1->Ending())
         Form1->show();
+}
+
+void ShowFirstWindow(const QString& savedGame) {
+    Form1->show();
+    if (!savedGame.isEmpty())
+        Form1->LoadSavedGame(savedGame);
 }
 
 template <class T> static void Destroy(T*& form) {

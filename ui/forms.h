@@ -33,6 +33,7 @@ extern TForm13* Form13; // top ten
 extern TForm16* Form16; // goals
 
 class RandomSource;
+class QString;
 
 // Creates all windows in their order; only the main window is shown by the caller. `rng`
 // replaces the game's generator (tests script it); nullptr keeps the real one.
@@ -43,3 +44,8 @@ void ShowMainWindow();
 
 // Destroys all windows (tests start every case from a fresh program).
 void DestroyForms();
+
+// Shows the main window of the freshly created program. A saved game named on the command line
+// is then loaded as "Laden" would load it; one that cannot be loaded leaves its message and the
+// fresh program.
+void ShowFirstWindow(const QString& savedGame);

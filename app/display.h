@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+// Creates the application and with it the connection to the display. Without a display the
+// program ends here with a one-line message and exit code 1, instead of Qt's abort.
+std::unique_ptr<QApplication> OpenDisplay(int& argc, char* argv[]);
