@@ -71,5 +71,13 @@ void MakeAccessible(TLEDMeter* meter) {
         return true;
     }();
     Q_UNUSED(registered);
-    QObject::connect(meter, &TLEDMeter::OnChange, meter, AnnouncePosition);
+    // OnChange also comes when a value is only limited back to the one shown: a screen reader
+    // would hear the same value again in every tick.
+    QObject::connect(meter, &TLEDMeter::OnChange, meter,
+                     [last = meter->Position()](TLEDMeter* changed) mutable {
+                         if (changed->Position() == last)
+                             return;
+                         last = changed->Position();
+                         AnnouncePosition(changed);
+                     });
 }

@@ -4,6 +4,7 @@
 
 #include "ui_test_support.h"
 
+#include "game/bank.h"
 #include "ui/form10_entertainment.h"
 #include "ui/form11_event.h"
 #include "ui/form12_bank.h"
@@ -154,6 +155,19 @@ private slots:
             Form1->SetGauge(gauge.Which, 250);
             QCOMPARE(value->currentValue().toInt(), 100);
             QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("100"));
+        }
+    }
+
+    void fieldsAreReadWithWhatIsTypedAndTheirRange() {
+        for (TSpinEdit* field : {Form7->SpinEdit2, Form12->SpinEdit1}) {
+            auto* typing = field->findChild<QLineEdit*>();
+            typing->clear();
+            QTest::keyClicks(typing, QStringLiteral("250"));
+            QAccessibleValueInterface* value = Accessible(field)->valueInterface();
+            QCOMPARE(value->currentValue().toInt(), 250);
+            QCOMPARE(value->minimumValue().toInt(), field == Form7->SpinEdit2 ? 1 : 0);
+            QCOMPARE(value->maximumValue().toInt(),
+                     field == Form7->SpinEdit2 ? 500 : BankAmountMaximum);
         }
     }
 
