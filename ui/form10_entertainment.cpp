@@ -1,6 +1,7 @@
 #include "ui/form10_entertainment.h"
 
 #include "game/entertainment.h"
+#include "ui/accessible_names.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
 #include "ui/jpeg_image.h"
@@ -53,6 +54,12 @@ TForm10::TForm10() : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300) {
     Label2 = MakeCaption(this, "Label2", QStringLiteral("Musikanten\n4000 €"),
                          QRect(musiciansArea.left(), 154, musiciansArea.width(), 30));
     Button2 = MakeBuyButton(this, "Button2", musiciansArea.center().x());
+    const QString television = QStringLiteral("Fernseher");
+    const QString musicians = QStringLiteral("Musikanten");
+    Image1->setAccessibleName(television);
+    Image2->setAccessibleName(musicians);
+    NameForSubject(Button1, television);
+    NameForSubject(Button2, musicians);
 
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm10::Button2Click);

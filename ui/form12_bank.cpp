@@ -2,6 +2,7 @@
 
 #include "game/bank.h"
 #include "game/number_format.h"
+#include "ui/accessible_names.h"
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
@@ -46,6 +47,10 @@ TForm12::TForm12() : TRefreshingForm(QStringLiteral("Bank"), 145, 205) {
     Label4 = MakeLabel(this, "Label4", QStringLiteral("Kredit abbezahlen:"), 8, 128, 130);
     SpinEdit2 = MakeAmountField(this, "SpinEdit2", 144);
     Button2 = MakeOkButton(this, "Button2", 144);
+    Label3->setBuddy(SpinEdit1);
+    Label4->setBuddy(SpinEdit2);
+    NameForSubject(Button1, CaptionName(Label3));
+    NameForSubject(Button2, CaptionName(Label4));
 
     connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);

@@ -33,6 +33,7 @@ TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    Label1->setBuddy(Memo1);
     Memo1->setGeometry(8, 52, 419, 240);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(false);

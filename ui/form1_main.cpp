@@ -202,6 +202,12 @@ void TForm1::BuildControls() {
     Progressbar3 = AddGauge("Progressbar3", 232);
     Label6 = AddLabel("Label6", QStringLiteral("Gesamtattraktivität:"), 264, 255, true);
     Progressbar4 = AddGauge("Progressbar4", 272);
+    // Each caption names its gauge for screen readers.
+    Label7->setBuddy(Progressbar5);
+    Label3->setBuddy(Progressbar1);
+    Label4->setBuddy(Progressbar2);
+    Label5->setBuddy(Progressbar3);
+    Label6->setBuddy(Progressbar4);
 }
 
 void TForm1::SetFocusOrder() {

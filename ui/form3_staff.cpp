@@ -39,6 +39,7 @@ TForm3::TForm3() : TRefreshingForm(QStringLiteral("Personal"), 324, 136) {
     ProgressBar1->setValue(1);
     ProgressBar1->setTextVisible(false);
     GiveOutlineOnBlack(ProgressBar1);
+    Label2->setBuddy(ProgressBar1);
 
     Label8 = MakeLabel(this, "Label8", QString(), 96, 56, 150);
     Label6 = MakeLabel(this, "Label6", QString(), 96, 78, 150);

@@ -75,6 +75,8 @@ TCardForm::TCardForm(CardDescription description)
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     CheckListBox1->setGeometry(7, 6, 166, 103);
     GiveOutlineOnBlack(CheckListBox1);
+    // The list is the card itself; nothing beside it names it.
+    CheckListBox1->setAccessibleName(description_.Caption);
 
     Label1 = new QLabel(description_.HelpLines.join(QLatin1Char('\n')), this);
     Label1->setObjectName(QStringLiteral("Label1"));

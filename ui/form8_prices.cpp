@@ -2,6 +2,7 @@
 
 #include "game/number_format.h"
 #include "game/prices.h"
+#include "ui/accessible_names.h"
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
@@ -46,6 +47,7 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     ComboBox1->addItems(
         {QStringLiteral("Getränke"), QStringLiteral("Wein"), QStringLiteral("Speisen")});
     ComboBox1->setCurrentIndex(-1);
+    Label1->setBuddy(ComboBox1);
 
     Label7 = new TNameLabel(this);
     Label7->setObjectName(QStringLiteral("Label7"));
@@ -62,6 +64,7 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     ListBox1->setGeometry(61, 52, 146, 169);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     GiveOutlineOnBlack(ListBox1);
+    NameAfterCaption(ListBox1, Label2);
 
     Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), 210, 52, 71);
     Label5 = MakeLabel(this, "Label5", QString(), 284, 52, 62);
@@ -71,6 +74,7 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(281, 67, 44, 21);
     GiveOutlineOnBlack(Edit1);
+    Label4->setBuddy(Edit1);
 
     Label6 = MakeLabel(this, "Label6", QStringLiteral("€"), 328, 70, 16);
 

@@ -1,6 +1,7 @@
 #include "ui/form9_storage.h"
 
 #include "game/storage.h"
+#include "ui/accessible_names.h"
 #include "ui/dialog_look.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
@@ -81,6 +82,10 @@ TForm9::TForm9() : TRefreshingForm(QStringLiteral("Lager"), 335, 319) {
     ListBox2 = MakeList(this, "ListBox2", 172);
     Label4 = MakeLabel(this, "Label4", QString(), 172, 236, 14);
     Button2 = MakeButton(this, "Button2", 172);
+    NameAfterCaption(ListBox1, Label1);
+    NameAfterCaption(ListBox2, Label3);
+    NameForSubject(Button1, QStringLiteral("knappe Artikel"));
+    NameForSubject(Button2, QStringLiteral("sonstige Artikel"));
 
     // A click on the entry already selected shows its stock again, as a selection change does.
     for (QListWidget* list : {ListBox1, ListBox2}) {

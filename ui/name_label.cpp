@@ -36,5 +36,8 @@ void TNameLabel::resizeEvent(QResizeEvent* event) {
 }
 
 void TNameLabel::UpdateToolTip() {
-    setToolTip(ShownText() == text() ? QString() : PlainToolTip(text()));
+    const bool shortened = ShownText() != text();
+    setToolTip(shortened ? PlainToolTip(text()) : QString());
+    // A screen reader would take the tool tip's markup for the description; it gets the name.
+    setAccessibleDescription(shortened ? text() : QString());
 }

@@ -1,5 +1,6 @@
 #include "ui/spin_edit.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPalette>
 #include <algorithm>
@@ -51,7 +52,15 @@ TSpinEdit::TSpinEdit(int minValue, int maxValue, int value, QWidget* parent)
     setPalette(palette);
     setAccelerated(false);
     SetValue(value);
-    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit Changed(Value()); });
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        const int value = Value();
+        emit Changed(value);
+        // As Qt's own spin boxes do, for a screen reader that listens.
+        if (QAccessible::isActive()) {
+            QAccessibleValueChangeEvent event(this, value);
+            QAccessible::updateAccessibility(&event);
+        }
+    });
 }
 
 int TSpinEdit::Value() const {

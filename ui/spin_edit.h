@@ -9,11 +9,17 @@
 // cleared field stays empty.
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
+    // Qt's accessibility reads a spin box's value and range from these properties.
+    Q_PROPERTY(int value READ Value WRITE SetValue NOTIFY Changed)
+    Q_PROPERTY(int minimum READ MinValue CONSTANT)
+    Q_PROPERTY(int maximum READ MaxValue CONSTANT)
+    Q_PROPERTY(int stepSize READ StepSize CONSTANT)
 public:
     TSpinEdit(int minValue, int maxValue, int value, QWidget* parent = nullptr);
 
     int MinValue() const { return minValue_; }
     int MaxValue() const { return maxValue_; }
+    int StepSize() const { return 1; }
 
     int Value() const;
     // Writes `value`, brought into the range, as the field's text.

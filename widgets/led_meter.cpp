@@ -1,6 +1,7 @@
 #include "widgets/led_meter.h"
 
 #include "widgets/hls_color.h"
+#include "widgets/led_meter_accessible.h"
 
 #include <QPainter>
 #include <QPalette>
@@ -40,6 +41,7 @@ TLEDMeter::TLEDMeter(QWidget* parent) : QWidget(parent) {
     for (int zone = 0; zone < 3; ++zone) {
         dimmed_[zone] = Dim(colorLED_[zone], contrast_);
     }
+    MakeAccessible(this);
 }
 
 QSize TLEDMeter::sizeHint() const {
