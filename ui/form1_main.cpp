@@ -405,8 +405,10 @@ void TForm1::ShowMessage(const std::string& text) {
 void TForm1::SetTimerEnabled(bool enabled) {
     if (!enabled)
         Timer1->stop();
-    else if (!Timer1->isActive() && !ending_)
+    else if (!Timer1->isActive() && !ending_) {
+        pacer_.Restart();
         Timer1->start();
+    }
     displays_->TimerChanged();
 }
 
