@@ -3,6 +3,7 @@
 // at full speed, always with the newest values, and at once otherwise.
 
 #include "ui/tick_displays.h"
+#include "ui_test_support.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -129,7 +130,7 @@ private slots:
         connect(&source, &QTimer::timeout, this,
                 [&] { displays_->SetClock(std::to_string(++value)); });
         source.start(1);
-        QTest::qWait(200);
+        RunEventLoopFor(200);
         source.stop();
         const qint64 frames = elapsed.elapsed() / period.count() + 1;
         QVERIFY(!drawn_.Entries.empty());

@@ -64,7 +64,7 @@ private slots:
         QElapsedTimer elapsed;
         elapsed.start();
         Form1->SetTimerInterval(1);
-        QTest::qWait(300);
+        RunEventLoopFor(300);
         Form1->FormKeyPress(QLatin1Char('0'));
         const qint64 frames =
             elapsed.elapsed() / TickDisplays::FramePeriod(Form1->screen()->refreshRate()).count();
@@ -76,7 +76,7 @@ private slots:
                                 .arg(ticks)
                                 .arg(clockPaints.Paints)
                                 .arg(frames)));
-        QTest::qWait(50); // the pause holds the picture
+        RunEventLoopFor(50); // the pause holds the picture
         QCOMPARE(Form1->Label2->text(), clock);
     }
 
