@@ -9,10 +9,11 @@
 
 TickDisplays::TickDisplays(const QTimer& gameTimer, const QWidget& window, Drawers drawers)
     : gameTimer_(gameTimer), window_(window), draw_(std::move(drawers)) {
+    sinceDrawn_.start();
     frame_.setSingleShot(true);
-    // A coarse timer may fire up to 5 % early, which could put two drawings in one frame.
     frame_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] { DrawNow(); });
+    QObject::connect(&gameTimer, &QTimer::timeout, &frame_, [this] { FiringEnded(); });
 }
 
 std::chrono::milliseconds TickDisplays::FramePeriod(double hertz) {
@@ -44,10 +45,18 @@ void TickDisplays::Changed() {
         DrawNow();
         return;
     }
-    if (!frame_.isActive()) {
-        const QScreen* screen = window_.screen();
-        frame_.start(FramePeriod(screen ? screen->refreshRate() : 0));
-    }
+    if (frame_.isActive())
+        return;
+    const QScreen* screen = window_.screen();
+    period_ = FramePeriod(screen ? screen->refreshRate() : 0);
+    // Normally the frame is drawn at the end of a firing of the game timer, which spares a
+    // wake-up of its own; this timer only stands in when the firings stop coming.
+    frame_.start(2 * period_);
+}
+
+void TickDisplays::FiringEnded() {
+    if (frame_.isActive() && sinceDrawn_.elapsed() >= period_.count())
+        DrawNow();
 }
 
 void TickDisplays::TimerChanged() {
@@ -57,6 +66,7 @@ void TickDisplays::TimerChanged() {
 
 void TickDisplays::DrawNow() {
     frame_.stop();
+    sinceDrawn_.start();
     for (std::size_t i = 0; i < gauges_.size(); ++i) {
         if (const std::optional<int> value = std::exchange(gauges_[i], std::nullopt))
             draw_.Gauge(static_cast<Gauge>(i), *value);

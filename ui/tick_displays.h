@@ -3,6 +3,7 @@
 
 #include "game/game_host.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <array>
 #include <chrono>
@@ -31,7 +32,9 @@ public:
     // The frame rate when the screen does not tell its own.
     static constexpr double DefaultRefreshRate = 60;
 
-    // `gameTimer` is watched for its pace, `window` tells the screen whose refresh counts.
+    // `gameTimer` is watched for its pace, `window` tells the screen whose refresh counts. To
+    // be made after the tick handler is connected to the game timer: a frame that is due is
+    // drawn once a firing has run its ticks.
     TickDisplays(const QTimer& gameTimer, const QWidget& window, Drawers drawers);
 
     void SetGauge(Gauge gauge, int value);
@@ -56,11 +59,14 @@ public:
 private:
     bool EveryTickDrawn() const;
     void Changed();
+    void FiringEnded();
 
     const QTimer& gameTimer_;
     const QWidget& window_;
     Drawers draw_;
-    QTimer frame_;
+    QTimer frame_; // runs while values wait
+    QElapsedTimer sinceDrawn_;
+    std::chrono::milliseconds period_{0};
     std::array<std::optional<int>, 5> gauges_;
     std::optional<std::string> clock_;
     std::optional<double> money_;
