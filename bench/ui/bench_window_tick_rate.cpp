@@ -13,10 +13,11 @@
 // switches, all threads) are counted: with the main window shown, and with each window open
 // that the player can look at while the game stands still.
 //
-// Processor time and wake-ups come from the kernel's accounting of this process, so other
-// programs on a busy machine change them little; the tick rates do depend on a quiet machine.
-// Runs on whatever platform Qt is given: offscreen in `make bench`, on an X server through
-// bench_x11_tick_rate.
+// Processor time and wake-ups come from the kernel's accounting of this process: they count
+// this program alone, though a busy machine makes its work slower, and the tick rates need a
+// quiet machine. A bare 1 ms timer, measured first, shows the floor of processor time per
+// firing on the machine. Runs on whatever platform Qt is given: offscreen in `make bench`, on
+// an X server through bench_x11_tick_rate.
 #include "game/game_state.h"
 #include "ui/form11_event.h"
 #include "ui/form1_main.h"
