@@ -92,8 +92,7 @@ void Buy(Entertainment what, QPushButton* button) {
         return;
     }
     button->setEnabled(false);
-    if (Form1->Progressbar2)
-        Form1->Progressbar2->SetPosition(*factor);
+    Form1->SetGauge(Gauge::Entertainment, *factor);
 }
 
 } // namespace

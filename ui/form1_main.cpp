@@ -95,6 +95,12 @@ TForm1::TForm1(RandomSource* rng)
     Timer1->setInterval(DesignInterval);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Fired);
     paceClock_.start();
+    displays_ = std::make_unique<TickDisplays>(
+        *Timer1, *this,
+        TickDisplays::Drawers{
+            [this](Gauge gauge, int value) { GaugeControl(gauge)->SetPosition(value); },
+            [this](const std::string& text) { DrawClockText(text); },
+            [this](double wealth) { DrawMoney(wealth); }});
     // At the fastest speed the timer is asked for every millisecond; the kernel's default
     // wake-up slack of 50 us per sleep would otherwise add up to a noticeable loss.
     prctl(PR_SET_TIMERSLACK, 1UL);
@@ -219,14 +225,19 @@ void TForm1::SetFocusOrder() {
 }
 
 void TForm1::vermoegenanzeigen() {
-    const QString text = QString::fromStdString(MoneyText(state().Wealth));
+    displays_->DropMoney(); // a tick's amount still waiting for its frame is older
+    WriteMoneyLabels(state().Wealth);
+}
+
+void TForm1::WriteMoneyLabels(double wealth) {
+    const QString text = QString::fromStdString(MoneyText(wealth));
     Label1->setText(text);
     // The dialogs exist from the start on; only while they are being created are they missing.
     SetMoneyLabel(Form4 ? Form4->Label3 : nullptr, text);
     SetMoneyLabel(Form5 ? Form5->Label3 : nullptr, text);
     SetMoneyLabel(Form6 ? Form6->Label3 : nullptr, text);
     SetMoneyLabel(Form12 ? Form12->Label1 : nullptr, text);
-    shownWealth_ = state().Wealth;
+    shownWealth_ = wealth;
     moneyShown_ = true;
 }
 
@@ -395,20 +406,27 @@ bool TForm1::TimerEnabled() const {
 
 void TForm1::SetTimerInterval(int milliseconds) {
     Timer1->setInterval(milliseconds);
+    displays_->TimerChanged();
 }
 
 void TForm1::ShowMessage(const std::string& text) {
+    // The player reads the message beside the displays: they must be current.
+    displays_->DrawNow();
     ShowGameMessage(game_, QString::fromStdString(text));
 }
 
 void TForm1::SetTimerEnabled(bool enabled) {
     if (!enabled)
         Timer1->stop();
-    else if (!Timer1->isActive() && !game_.Ending)
+    else if (!Timer1->isActive() && !game_.Ending) {
+        pacer_.Restart();
         Timer1->start();
+    }
+    displays_->TimerChanged();
 }
 
 void TForm1::ShowEventWindow() {
+    displays_->DrawNow();
     Form11->ShowView();
     Form11->show();
     Form11->raise();
@@ -417,37 +435,36 @@ void TForm1::ShowEventWindow() {
 }
 
 void TForm1::SetGauge(Gauge gauge, int value) {
-    switch (gauge) {
-    case Gauge::Variety:
-        Progressbar1->SetPosition(value);
-        break;
-    case Gauge::Entertainment:
-        Progressbar2->SetPosition(value);
-        break;
-    case Gauge::Prices:
-        Progressbar3->SetPosition(value);
-        break;
-    case Gauge::Attractiveness:
-        Progressbar4->SetPosition(value);
-        break;
-    case Gauge::Staff:
-        Progressbar5->SetPosition(value);
-        break;
-    }
+    displays_->SetGauge(gauge, value);
 }
 
 void TForm1::SetClockText(const std::string& text) {
+    displays_->SetClock(text);
+}
+
+void TForm1::RefreshMoney() {
+    displays_->SetMoney(state().Wealth);
+}
+
+TLEDMeter* TForm1::GaugeControl(Gauge gauge) const {
+    // In the order of the Gauge values: Progressbar1 shows the variety, Progressbar5 the staff.
+    TLEDMeter* const gauges[] = {Progressbar1, Progressbar2, Progressbar3, Progressbar4,
+                                 Progressbar5};
+    return gauges[static_cast<std::size_t>(gauge)];
+}
+
+void TForm1::DrawClockText(const std::string& text) {
     if (text == clockText_)
         return;
     clockText_ = text;
     Label2->setText(QString::fromStdString(text));
 }
 
-void TForm1::RefreshMoney() {
-    // Called by every tick: the five labels are only rewritten when the amount changed.
-    if (moneyShown_ && state().Wealth == shownWealth_)
+void TForm1::DrawMoney(double wealth) {
+    // Every tick asks for the money: the five labels are only rewritten when the amount changed.
+    if (moneyShown_ && wealth == shownWealth_)
         return;
-    vermoegenanzeigen();
+    WriteMoneyLabels(wealth);
 }
 
 void TForm1::Quit() {
@@ -455,6 +472,7 @@ void TForm1::Quit() {
         return;
     game_.Ending = true;
     Timer1->stop();
+    displays_->DropAll();
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     if (EndProgram)

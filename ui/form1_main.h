@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "game/game_host.h"
 #include "game/random.h"
+#include "ui/tick_displays.h"
 #include "ui/tick_pacer.h"
 
 #include <QElapsedTimer>
@@ -153,6 +154,11 @@ private:
     void HideManagementButtons();
     // A firing of Timer1: one tick, or two at full speed when the timer has fallen behind.
     void Timer1Fired();
+    // What drawing the tick's displays means; TickDisplays decides when.
+    TLEDMeter* GaugeControl(Gauge gauge) const;
+    void DrawClockText(const std::string& text);
+    void DrawMoney(double wealth);
+    void WriteMoneyLabels(double wealth);
 
     std::unique_ptr<RandomSource> ownRng_;
     Game game_;
@@ -162,4 +168,5 @@ private:
     std::string clockText_;
     TickPacer pacer_;
     QElapsedTimer paceClock_;
+    std::unique_ptr<TickDisplays> displays_;
 };

@@ -3,6 +3,7 @@
 #include "widgets/hls_color.h"
 #include "widgets/led_meter_accessible.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPalette>
 
@@ -65,7 +66,7 @@ void TLEDMeter::SetBevelStyle(TBevelStyle value) {
         return;
     }
     bevelStyle_ = value;
-    update();
+    LookChanged();
 }
 
 void TLEDMeter::SetColorLED1(const QColor& value) {
@@ -84,7 +85,7 @@ void TLEDMeter::SetColorLED(int zoneIndex, const QColor& value) {
     }
     colorLED_[zoneIndex] = value;
     dimmed_[zoneIndex] = Dim(value, contrast_);
-    update();
+    LookChanged();
 }
 
 void TLEDMeter::SetColorSeperator(const QColor& value) {
@@ -92,7 +93,7 @@ void TLEDMeter::SetColorSeperator(const QColor& value) {
         return;
     }
     colorSeperator_ = value;
-    update();
+    LookChanged();
 }
 
 void TLEDMeter::SetDirection(TMeterDirection value) {
@@ -100,7 +101,7 @@ void TLEDMeter::SetDirection(TMeterDirection value) {
         return;
     }
     direction_ = value;
-    update();
+    LookChanged();
 }
 
 void TLEDMeter::SetLEDContrast(int value) {
@@ -111,7 +112,7 @@ void TLEDMeter::SetLEDContrast(int value) {
     for (int zone = 0; zone < 3; ++zone) {
         dimmed_[zone] = Dim(colorLED_[zone], contrast_);
     }
-    update();
+    LookChanged();
 }
 
 void TLEDMeter::SetMax(int value) {
@@ -121,7 +122,7 @@ void TLEDMeter::SetMax(int value) {
     max_ = value;
     startColor2_ = std::min(startColor2_, max_);
     startColor3_ = std::min(startColor3_, max_);
-    update();
+    LookChanged();
 }
 
 void TLEDMeter::SetMin(int value) {
@@ -131,7 +132,7 @@ void TLEDMeter::SetMin(int value) {
     min_ = value;
     startColor2_ = std::max(startColor2_, min_);
     startColor3_ = std::max(startColor3_, min_);
-    update();
+    LookChanged();
 }
 
 void TLEDMeter::SetNumDigits(int value) {
@@ -139,7 +140,7 @@ void TLEDMeter::SetNumDigits(int value) {
         return;
     }
     numDigits_ = value;
-    update();
+    LookChanged();
 }
 
 // The game sets every gauge in every tick, so an unchanged value must return before anything
@@ -166,7 +167,7 @@ void TLEDMeter::SetStartColor2(int value) {
         return;
     }
     startColor2_ = std::min(std::max(std::min(value, max_), min_), startColor3_);
-    update();
+    LookChanged();
 }
 
 void TLEDMeter::SetStartColor3(int value) {
@@ -174,7 +175,7 @@ void TLEDMeter::SetStartColor3(int value) {
         return;
     }
     startColor3_ = std::max(std::max(std::min(value, max_), min_), startColor2_);
-    update();
+    LookChanged();
 }
 
 // Segments up to a scale value: NumDigits / (range / value). The value is deliberately not
@@ -202,6 +203,7 @@ TLEDLayout TLEDMeter::Layout() const {
         layout.SegmentHeight = innerHeight / numDigits_;
     }
     layout.Lit = SegmentCount(position_);
+    layout.FirstLit = singleLED_ ? std::max(layout.Lit - 1, 0) : 0;
     layout.Zone2Start = SegmentCount(startColor2_);
     layout.Zone3Start = SegmentCount(startColor3_);
     return layout;
@@ -235,7 +237,7 @@ TLEDSegment TLEDMeter::Segment(const TLEDLayout& layout, int index) const {
     TLEDSegment segment;
     segment.Area = SegmentArea(layout, index);
     segment.Zone = index < layout.Zone2Start ? 1 : index < layout.Zone3Start ? 2 : 3;
-    segment.Bright = index < layout.Lit && (!singleLED_ || index == layout.Lit - 1);
+    segment.Bright = index >= layout.FirstLit && index < layout.Lit;
     segment.Fill = segment.Bright ? colorLED_[segment.Zone - 1] : dimmed_[segment.Zone - 1];
     return segment;
 }
@@ -243,7 +245,10 @@ TLEDSegment TLEDMeter::Segment(const TLEDLayout& layout, int index) const {
 // Only fillRect with plain colours: it needs no pen or brush objects, so a paint allocates
 // nothing, and integer rectangles hit exactly the pixels meant.
 void TLEDMeter::Paint(QPainter& painter) const {
-    const TLEDLayout layout = Layout();
+    PaintLayout(painter, Layout());
+}
+
+void TLEDMeter::PaintLayout(QPainter& painter, const TLEDLayout& layout) const {
     for (int index = 0; index < numDigits_; ++index) {
         const TLEDSegment segment = Segment(layout, index);
         if (segment.Area.isEmpty()) {
@@ -274,7 +279,73 @@ void TLEDMeter::PaintBevel(QPainter& painter) const {
     FillIfAny(painter, QRect(w - 1, 1, 1, h - 1), second);
 }
 
+void TLEDMeter::LookChanged() {
+    litLook_ = QImage();
+    unlitLook_ = QImage();
+    update();
+}
+
+// Transparent where no segment and no bevel is drawn, so that the parent's background shows
+// there as it does under a direct paint.
+QImage TLEDMeter::DrawLook(const TLEDLayout& layout, qreal ratio) const {
+    QImage look(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    look.setDevicePixelRatio(ratio);
+    look.fill(Qt::transparent);
+    QPainter painter(&look);
+    PaintLayout(painter, layout);
+    return look;
+}
+
+void TLEDMeter::UpdateLooks(qreal ratio) {
+    if (!litLook_.isNull() && litLook_.devicePixelRatio() == ratio) {
+        return;
+    }
+    TLEDLayout layout = Layout();
+    layout.FirstLit = 0;
+    layout.Lit = numDigits_;
+    litLook_ = DrawLook(layout, ratio);
+    layout.Lit = 0;
+    unlitLook_ = DrawLook(layout, ratio);
+}
+
+// The lit segments form one run; the rectangle around it holds nothing but those segments,
+// outline columns they share with unlit neighbours and bevel pixels, and the latter two are
+// the same in both looks.
+void TLEDMeter::PaintFromLooks(QPainter& painter) {
+    if (size().isEmpty()) {
+        return;
+    }
+    // The pictures are drawn at the resolution they are shown at.
+    UpdateLooks(painter.device()->devicePixelRatioF());
+    painter.drawImage(QPoint(0, 0), unlitLook_);
+    const TLEDLayout layout = Layout();
+    const int last = std::min(layout.Lit, numDigits_) - 1;
+    if (layout.FirstLit > last) {
+        return;
+    }
+    const QRect run =
+        SegmentArea(layout, layout.FirstLit).united(SegmentArea(layout, last)) & rect();
+    if (run.isEmpty()) {
+        return;
+    }
+    const qreal ratio = litLook_.devicePixelRatio();
+    painter.drawImage(QRectF(run), litLook_,
+                      QRectF(QPointF(run.topLeft()) * ratio, QSizeF(run.size()) * ratio));
+}
+
 void TLEDMeter::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    Paint(painter);
+    PaintFromLooks(painter);
+}
+
+void TLEDMeter::resizeEvent(QResizeEvent*) {
+    LookChanged();
+}
+
+// The bevel takes its colours from the palette.
+void TLEDMeter::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        LookChanged();
+    }
+    QWidget::changeEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
@@ -14,7 +15,8 @@ struct TLEDLayout {
     int Bevel = 0;         // width of the frame: 1, or 0 without bevel
     int SegmentWidth = 0;  // distance between the left edges of neighbouring segments (w)
     int SegmentHeight = 0; // height of one segment including its outline (h)
-    int Lit = 0;           // segments lit by Position
+    int FirstLit = 0;      // first segment lit: the last lit one alone with SingleLED
+    int Lit = 0;           // segments lit by Position, counted from the start of the bar
     int Zone2Start = 0;    // first segment of zone 2
     int Zone3Start = 0;    // first segment of zone 3
 };
@@ -86,20 +88,32 @@ public:
     TLEDLayout Layout() const;
     // Segment `index` (0 at the start of the bar) of `layout`.
     TLEDSegment Segment(const TLEDLayout& layout, int index) const;
-    // Draws the whole meter with the painter's origin at the meter's top-left corner.
+    // Draws the whole meter segment by segment, with the painter's origin at the meter's
+    // top-left corner.
     void Paint(QPainter& painter) const;
+    // Draws the same pixels from two pictures of the meter, all lit and none lit, kept until
+    // the size, a colour, the contrast or the segments' layout change. A gauge is redrawn with
+    // every change of its value, so this is what the paint event uses.
+    void PaintFromLooks(QPainter& painter);
 
 signals:
     void OnChange(TLEDMeter* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int SegmentCount(int scaleValue) const;
     QRect SegmentArea(const TLEDLayout& layout, int index) const;
+    void PaintLayout(QPainter& painter, const TLEDLayout& layout) const;
     void PaintBevel(QPainter& painter) const;
     void SetColorLED(int zoneIndex, const QColor& value);
+    // A change of everything but Position and SingleLED: repaint with fresh looks.
+    void LookChanged();
+    QImage DrawLook(const TLEDLayout& layout, qreal ratio) const;
+    void UpdateLooks(qreal ratio);
 
     TBevelStyle bevelStyle_ = bvLowered;
     QColor colorLED_[3] = {QColor(0, 255, 0), QColor(255, 255, 0), QColor(255, 0, 0)};
@@ -115,4 +129,7 @@ private:
     int startColor3_ = 90;
     // Kept up to date by the colour and contrast setters so that painting only reads them.
     QColor dimmed_[3];
+    // The whole meter with every segment lit and with none lit; null when out of date.
+    QImage litLook_;
+    QImage unlitLook_;
 };

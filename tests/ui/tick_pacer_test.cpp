@@ -53,6 +53,30 @@ private slots:
         QCOMPARE(pacer.TicksDue(511 * Ms, 1), 1);
     }
 
+    void aShortStallIsMadeUpTwoTicksAFiring() {
+        TickPacer pacer;
+        const int before = TicksInRun(pacer, Ms, 10);
+        // The machine was busy for 6 ms; firings come every millisecond again afterwards.
+        int after = 0;
+        for (std::int64_t now = 16 * Ms; now <= 30 * Ms; now += Ms) {
+            const int due = pacer.TicksDue(now, 1);
+            QVERIFY(due == 1 || due == 2);
+            for (int i = 0; i < due; ++i)
+                pacer.TickRan();
+            after += due;
+        }
+        QCOMPARE(before + after, 31);
+    }
+
+    void aRestartedTimerBeginsAFreshSchedule() {
+        TickPacer pacer;
+        TicksInRun(pacer, Ms, 10);
+        pacer.Restart(); // the timer stood still for a message, however short
+        QCOMPARE(pacer.TicksDue(15 * Ms, 1), 1);
+        pacer.TickRan();
+        QCOMPARE(pacer.TicksDue(16 * Ms, 1), 1);
+    }
+
     void slowerSpeedsRunOneTickPerFiring() {
         TickPacer pacer;
         QCOMPARE(TicksInRun(pacer, 1200 * Ms, 12000, 400), 11);

@@ -5,6 +5,7 @@
 #include "ui/form11_event.h"
 #include "ui/form7_settings.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSignalSpy>
 
@@ -16,6 +17,18 @@ void LeaseFirstLocation(GameState& state, double rent) {
     state.Locations[1].RentPerDay = rent;
     state.LeasedLocation = 1;
 }
+
+// Counts the paints of one control.
+class PaintCounter final : public QObject {
+public:
+    int Paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        Paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
 
 const QString Bankrupt =
     QStringLiteral("Sie haben nicht genügend Geld um Ihre Pacht zu zahlen. Sie sind pleite.");
@@ -39,6 +52,51 @@ private slots:
         Form1->SetTimerEnabled(false);
         QCOMPARE(Form1->Label2->text(),
                  QString::fromStdString(ClockText(Form1->state().GameClock)));
+    }
+
+    // A thousand ticks a second, but the clock is drawn at most once per screen frame; a pause
+    // shows the newest clock at once.
+    void fullSpeedDrawsOncePerFrameAndPauseDrawsAtOnce() {
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        PaintCounter clockPaints;
+        Form1->Label2->installEventFilter(&clockPaints);
+        const double clockBefore = Form1->state().GameClock;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        Form1->SetTimerInterval(1);
+        RunEventLoopFor(300);
+        Form1->FormKeyPress(QLatin1Char('0'));
+        const qint64 frames =
+            elapsed.elapsed() / TickDisplays::FramePeriod(Form1->screen()->refreshRate()).count();
+        const QString clock = QString::fromStdString(ClockText(Form1->state().GameClock));
+        QCOMPARE(Form1->Label2->text(), clock);
+        const int ticks = qRound((Form1->state().GameClock - clockBefore) * 1440);
+        QVERIFY2(ticks > 2 * frames && clockPaints.Paints <= frames + 2,
+                 qPrintable(QStringLiteral("%1 ticks, %2 clock paints, %3 frames")
+                                .arg(ticks)
+                                .arg(clockPaints.Paints)
+                                .arg(frames)));
+        RunEventLoopFor(50); // the pause holds the picture
+        QCOMPARE(Form1->Label2->text(), clock);
+    }
+
+    // The player reads a message of a tick beside the displays as that tick left them: the
+    // rent falls due with the clock at 00:30 and the money before the rent.
+    void aMessageAtFullSpeedShowsTheDisplaysOfItsTick() {
+        GameState& state = Form1->state();
+        LeaseFirstLocation(state, 50);
+        state.GameClock = DayEnd - 3.0 / 1440.0;
+        state.Wealth = 1000;
+        MessageAnswerer answerer;
+        QStringList shown;
+        answerer.OnMessage = [&shown](const QString&) {
+            shown << Form1->Label2->text() << Form1->Label1->text();
+        };
+        Form1->SetTimerInterval(1);
+        QTRY_VERIFY(!answerer.Texts.isEmpty());
+        Form1->SetTimerEnabled(false);
+        QVERIFY(answerer.Texts[0].startsWith(QStringLiteral("Die Pacht")));
+        QCOMPARE(shown, (QStringList{QString::fromStdString(ClockText(DayEnd)), Money("1000.00")}));
     }
 
     void noTickStartsWhileAMessageOfATickIsOpen() {

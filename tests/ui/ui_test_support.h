@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -116,6 +117,14 @@ inline void PutAllOnCard(GameState& state) {
 
 inline void SetName(TArticle& article, const char* utf8Name) {
     article.Name = ShortString50::FromUtf8(utf8Name);
+}
+
+// Runs the event loop for a while as the program does. QTest::qWait naps 10 ms between its
+// rounds, which a 1 ms timer would notice.
+inline void RunEventLoopFor(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // Paints a window now, and lets what its paint asked for run.

@@ -84,6 +84,15 @@ QImage Render(TLEDMeter& meter) {
     return image;
 }
 
+// The meter drawn segment by segment, the reference for what the paint event shows.
+QImage RenderDirectly(const TLEDMeter& meter) {
+    QImage image(meter.size(), QImage::Format_RGB32);
+    image.fill(kBackground);
+    QPainter painter(&image);
+    meter.Paint(painter);
+    return image;
+}
+
 QColor Pixel(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
 }
@@ -378,6 +387,48 @@ private slots:
         }
     }
 
+    // The paint event draws from the cached all-lit and none-lit pictures: every pixel must
+    // be the one the segment-by-segment drawing gives, for every direction, lit count and
+    // size, also after each change that makes the pictures out of date.
+    void cachedPaintMatchesDirectDrawing() {
+        Gauge meter;
+        const auto expectSame = [&meter](const char* step) {
+            for (const bool single : {false, true}) {
+                meter.SetSingleLED(single);
+                for (const int position : {0, 1, 3, 42, 50, 74, 99, 100, 250}) {
+                    meter.SetPosition(position);
+                    QVERIFY2(Render(meter) == RenderDirectly(meter),
+                             qPrintable(QStringLiteral("%1, position %2, single %3")
+                                            .arg(QLatin1String(step))
+                                            .arg(position)
+                                            .arg(single)));
+                }
+            }
+        };
+        for (const TMeterDirection direction : {mdRight, mdLeft, mdUp, mdDown}) {
+            meter.SetDirection(direction);
+            const bool vertical = direction == mdUp || direction == mdDown;
+            meter.resize(vertical ? QSize(11, 143) : QSize(143, 11));
+            expectSame("gauge");
+            meter.resize(vertical ? QSize(12, 150) : QSize(150, 12)); // background shows
+            expectSame("resized");
+            meter.SetLEDContrast(3);
+            meter.SetColorLED2(QColor(0, 0, 255));
+            meter.SetColorSeperator(QColor(90, 90, 90));
+            expectSame("colours");
+            QPalette palette = meter.palette();
+            palette.setColor(QPalette::Light, QColor(1, 2, 3));
+            meter.setPalette(palette);
+            expectSame("palette");
+            meter.SetNumDigits(7);
+            meter.SetStartColor3(90);
+            meter.SetBevelStyle(bvNone);
+            expectSame("layout");
+            meter.resize(3, 3); // tinier than its segments
+            expectSame("tiny");
+        }
+    }
+
     void singleLedLightsOnlyLastSegment() {
         Gauge meter(50);
         meter.SetSingleLED(true);
@@ -533,6 +584,18 @@ private slots:
             countAllocations = false;
             QCOMPARE(allocations, 0);
         }
+
+        // Drawing from the cached pictures: only their first drawing allocates.
+        meter.SetDirection(mdRight);
+        meter.PaintFromLooks(painter);
+        allocations = 0;
+        countAllocations = true;
+        for (const int position : {0, 42, 100}) {
+            meter.SetPosition(position);
+            meter.PaintFromLooks(painter);
+        }
+        countAllocations = false;
+        QCOMPARE(allocations, 0);
 
         // The counter itself works.
         allocations = 0;

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/tick_displays.h"
+
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+TickDisplays::TickDisplays(const QTimer& gameTimer, const QWidget& window, Drawers drawers)
+    : gameTimer_(gameTimer), window_(window), draw_(std::move(drawers)) {
+    sinceDrawn_.start();
+    frame_.setSingleShot(true);
+    frame_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] { DrawNow(); });
+    QObject::connect(&gameTimer, &QTimer::timeout, &frame_, [this] { FiringEnded(); });
+}
+
+std::chrono::milliseconds TickDisplays::FramePeriod(double hertz) {
+    const double rate = hertz > 0 ? hertz : DefaultRefreshRate;
+    return std::chrono::milliseconds(std::max(1, static_cast<int>(std::ceil(1000 / rate))));
+}
+
+void TickDisplays::SetGauge(Gauge gauge, int value) {
+    gauges_[static_cast<std::size_t>(gauge)] = value;
+    Changed();
+}
+
+void TickDisplays::SetClock(const std::string& text) {
+    clock_ = text;
+    Changed();
+}
+
+void TickDisplays::SetMoney(double wealth) {
+    money_ = wealth;
+    Changed();
+}
+
+bool TickDisplays::EveryTickDrawn() const {
+    return !gameTimer_.isActive() || gameTimer_.interval() >= EveryTickFromIntervalMs;
+}
+
+void TickDisplays::Changed() {
+    if (EveryTickDrawn()) {
+        DrawNow();
+        return;
+    }
+    if (frame_.isActive())
+        return;
+    const QScreen* screen = window_.screen();
+    period_ = FramePeriod(screen ? screen->refreshRate() : 0);
+    // Normally the frame is drawn at the end of a firing of the game timer, which spares a
+    // wake-up of its own; this timer only stands in when the firings stop coming.
+    frame_.start(2 * period_);
+}
+
+void TickDisplays::FiringEnded() {
+    if (frame_.isActive() && sinceDrawn_.elapsed() >= period_.count())
+        DrawNow();
+}
+
+void TickDisplays::TimerChanged() {
+    if (EveryTickDrawn())
+        DrawNow();
+}
+
+void TickDisplays::DrawNow() {
+    frame_.stop();
+    sinceDrawn_.start();
+    for (std::size_t i = 0; i < gauges_.size(); ++i) {
+        if (const std::optional<int> value = std::exchange(gauges_[i], std::nullopt))
+            draw_.Gauge(static_cast<Gauge>(i), *value);
+    }
+    if (std::optional<std::string> text = std::exchange(clock_, std::nullopt))
+        draw_.Clock(*text);
+    if (const std::optional<double> wealth = std::exchange(money_, std::nullopt))
+        draw_.Money(*wealth);
+}
+
+void TickDisplays::DropAll() {
+    frame_.stop();
+    gauges_.fill(std::nullopt);
+    clock_.reset();
+    money_.reset();
+}

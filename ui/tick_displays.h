@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/game_host.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <array>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+// The main window's displays that every tick rewrites: the five gauges, the clock and the
+// money. At "Schnell (3)" a tick comes every millisecond, but the screen shows one picture per
+// refresh; redrawing a thousand times a second would only burn the processor. So while the
+// game timer runs that fast, the newest values wait and are drawn together once per screen
+// frame. At the slower speeds, and whenever the timer is off, every value is drawn at once, and
+// whoever stops the game for the player to look (a message, the event window) draws what waits.
+class TickDisplays {
+public:
+    struct Drawers {
+        std::function<void(Gauge, int)> Gauge;
+        std::function<void(const std::string&)> Clock;
+        std::function<void(double)> Money;
+    };
+
+    // Timer intervals from this one on draw every tick: the eye follows each value.
+    static constexpr int EveryTickFromIntervalMs = 200;
+    // The frame rate when the screen does not tell its own.
+    static constexpr double DefaultRefreshRate = 60;
+
+    // `gameTimer` is watched for its pace, `window` tells the screen whose refresh counts. To
+    // be made after the tick handler is connected to the game timer: a frame that is due is
+    // drawn once a firing has run its ticks.
+    TickDisplays(const QTimer& gameTimer, const QWidget& window, Drawers drawers);
+
+    void SetGauge(Gauge gauge, int value);
+    void SetClock(const std::string& text);
+    void SetMoney(double wealth);
+
+    // To be called after the game timer was started, stopped or given a new interval: when
+    // values may no longer wait, what waits is drawn now.
+    void TimerChanged();
+    // Draws every waiting value now.
+    void DrawNow();
+    // Forgets the waiting money: the money display was just written from a newer amount.
+    void DropMoney() { money_.reset(); }
+    // Forgets everything waiting: the program ends and shows nothing more.
+    void DropAll();
+    bool Waiting() const { return frame_.isActive(); }
+
+    // The shortest wait that keeps to one drawing per frame at `hertz`; an unknown (zero or
+    // negative) rate counts as DefaultRefreshRate.
+    static std::chrono::milliseconds FramePeriod(double hertz);
+
+private:
+    bool EveryTickDrawn() const;
+    void Changed();
+    void FiringEnded();
+
+    const QTimer& gameTimer_;
+    const QWidget& window_;
+    Drawers draw_;
+    QTimer frame_; // runs while values wait
+    QElapsedTimer sinceDrawn_;
+    std::chrono::milliseconds period_{0};
+    std::array<std::optional<int>, 5> gauges_;
+    std::optional<std::string> clock_;
+    std::optional<double> money_;
+};
