@@ -29,9 +29,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <optional>
-#include <sys/prctl.h>
 
 namespace {
 constexpr int ClientWidth = 427; // with a usual frame and title bar the window is 435 x 338
@@ -89,21 +87,16 @@ TForm1::TForm1(RandomSource* rng)
     BuildControls();
     SetFocusOrder();
 
-    Timer1 = new QTimer(this);
+    Timer1 = new TGameTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(DesignInterval);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Fired);
-    paceClock_.start();
+    connect(Timer1, &TGameTimer::timeout, this, &TForm1::Timer1Timer);
     displays_ = std::make_unique<TickDisplays>(
         *Timer1, *this,
         TickDisplays::Drawers{
             [this](Gauge gauge, int value) { GaugeControl(gauge)->SetPosition(value); },
             [this](const std::string& text) { DrawClockText(text); },
             [this](double wealth) { DrawMoney(wealth); }});
-    // At the fastest speed the timer is asked for every millisecond; the kernel's default
-    // wake-up slack of 50 us per sleep would otherwise add up to a noticeable loss.
-    prctl(PR_SET_TIMERSLACK, 1UL);
 
     SaveDialog1 = [this] { return AskPathToSave(this); };
     OpenDialog1 = [this] { return AskPathToOpen(this); };
@@ -342,20 +335,6 @@ void TForm1::Timer1Timer() {
     Tick(game_);
 }
 
-void TForm1::Timer1Fired() {
-    if (TickRunning() || game_.Ending)
-        return;
-    const int due = pacer_.TicksDue(paceClock_.nsecsElapsed(), Timer1->interval());
-    for (int i = 0; i < due; ++i) {
-        // A second tick only while the game runs on at full speed: a message or an event of
-        // the first may have stopped the timer, or the game may have ended.
-        if (i > 0 && (game_.Ending || !Timer1->isActive() || Timer1->interval() != 1))
-            break;
-        pacer_.TickRan();
-        Timer1Timer();
-    }
-}
-
 void TForm1::FormKeyPress(QChar key) {
     if (const std::optional<int> interval = SpeedKeyInterval(key))
         SetTimerInterval(*interval);
@@ -405,6 +384,8 @@ bool TForm1::TimerEnabled() const {
 }
 
 void TForm1::SetTimerInterval(int milliseconds) {
+    // At full speed the timer wakes up once per screen frame, when the displays are drawn.
+    Timer1->setShortestWait(static_cast<int>(displays_->ScreenFramePeriod().count()));
     Timer1->setInterval(milliseconds);
     displays_->TimerChanged();
 }
@@ -419,7 +400,7 @@ void TForm1::SetTimerEnabled(bool enabled) {
     if (!enabled)
         Timer1->stop();
     else if (!Timer1->isActive() && !game_.Ending) {
-        pacer_.Restart();
+        Timer1->setShortestWait(static_cast<int>(displays_->ScreenFramePeriod().count()));
         Timer1->start();
     }
     displays_->TimerChanged();

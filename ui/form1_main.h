@@ -3,10 +3,9 @@
 #include "game/game.h"
 #include "game/game_host.h"
 #include "game/random.h"
+#include "ui/game_timer.h"
 #include "ui/tick_displays.h"
-#include "ui/tick_pacer.h"
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -15,7 +14,6 @@
 
 class QLabel;
 class QPushButton;
-class QTimer;
 class TLEDMeter;
 
 // The main window: money, clock, the five gauges, the game timer and one button per command.
@@ -128,7 +126,7 @@ public:
     TLEDMeter* Progressbar3 = nullptr;
     TLEDMeter* Progressbar4 = nullptr;
     TLEDMeter* Progressbar5 = nullptr;
-    QTimer* Timer1 = nullptr;
+    TGameTimer* Timer1 = nullptr;
 
 signals:
     // Another game has been loaded: whatever a window keeps of the previous one (list entries
@@ -152,8 +150,6 @@ private:
     void LoadStoppedGame(const QString& path, bool timerWasRunning);
     void ShowStageOfLoadedGame();
     void HideManagementButtons();
-    // A firing of Timer1: one tick, or two at full speed when the timer has fallen behind.
-    void Timer1Fired();
     // What drawing the tick's displays means; TickDisplays decides when.
     TLEDMeter* GaugeControl(Gauge gauge) const;
     void DrawClockText(const std::string& text);
@@ -166,7 +162,5 @@ private:
     bool moneyShown_ = false;
     double shownWealth_ = 0;
     std::string clockText_;
-    TickPacer pacer_;
-    QElapsedTimer paceClock_;
     std::unique_ptr<TickDisplays> displays_;
 };

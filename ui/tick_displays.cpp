@@ -7,18 +7,22 @@
 #include <cmath>
 #include <utility>
 
-TickDisplays::TickDisplays(const QTimer& gameTimer, const QWidget& window, Drawers drawers)
+TickDisplays::TickDisplays(const TGameTimer& gameTimer, const QWidget& window, Drawers drawers)
     : gameTimer_(gameTimer), window_(window), draw_(std::move(drawers)) {
-    sinceDrawn_.start();
     frame_.setSingleShot(true);
     frame_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] { DrawNow(); });
-    QObject::connect(&gameTimer, &QTimer::timeout, &frame_, [this] { FiringEnded(); });
+    QObject::connect(&gameTimer, &TGameTimer::wakeUpEnded, &frame_, [this] { WakeUpEnded(); });
 }
 
 std::chrono::milliseconds TickDisplays::FramePeriod(double hertz) {
     const double rate = hertz > 0 ? hertz : DefaultRefreshRate;
     return std::chrono::milliseconds(std::max(1, static_cast<int>(std::ceil(1000 / rate))));
+}
+
+std::chrono::milliseconds TickDisplays::ScreenFramePeriod() const {
+    const QScreen* screen = window_.screen();
+    return FramePeriod(screen ? screen->refreshRate() : 0);
 }
 
 void TickDisplays::SetGauge(Gauge gauge, int value) {
@@ -47,15 +51,14 @@ void TickDisplays::Changed() {
     }
     if (frame_.isActive())
         return;
-    const QScreen* screen = window_.screen();
-    period_ = FramePeriod(screen ? screen->refreshRate() : 0);
-    // Normally the frame is drawn at the end of a firing of the game timer, which spares a
-    // wake-up of its own; this timer only stands in when the firings stop coming.
-    frame_.start(2 * period_);
+    // Normally the frame is drawn at the end of a wake-up of the game timer, which spares a
+    // wake-up of its own; this timer only stands in when the game timer stops waking.
+    frame_.start(2 * ScreenFramePeriod());
 }
 
-void TickDisplays::FiringEnded() {
-    if (frame_.isActive() && sinceDrawn_.elapsed() >= period_.count())
+void TickDisplays::WakeUpEnded() {
+    // At full speed the game timer wakes up once per frame.
+    if (frame_.isActive())
         DrawNow();
 }
 
@@ -66,7 +69,6 @@ void TickDisplays::TimerChanged() {
 
 void TickDisplays::DrawNow() {
     frame_.stop();
-    sinceDrawn_.start();
     for (std::size_t i = 0; i < gauges_.size(); ++i) {
         if (const std::optional<int> value = std::exchange(gauges_[i], std::nullopt))
             draw_.Gauge(static_cast<Gauge>(i), *value);

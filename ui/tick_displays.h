@@ -2,8 +2,8 @@
 #pragma once
 
 #include "game/game_host.h"
+#include "ui/game_timer.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <array>
 #include <chrono>
@@ -34,8 +34,8 @@ public:
 
     // `gameTimer` is watched for its pace, `window` tells the screen whose refresh counts. To
     // be made after the tick handler is connected to the game timer: a frame that is due is
-    // drawn once a firing has run its ticks.
-    TickDisplays(const QTimer& gameTimer, const QWidget& window, Drawers drawers);
+    // drawn once a wake-up of the game timer has run its firings.
+    TickDisplays(const TGameTimer& gameTimer, const QWidget& window, Drawers drawers);
 
     void SetGauge(Gauge gauge, int value);
     void SetClock(const std::string& text);
@@ -55,18 +55,18 @@ public:
     // The shortest wait that keeps to one drawing per frame at `hertz`; an unknown (zero or
     // negative) rate counts as DefaultRefreshRate.
     static std::chrono::milliseconds FramePeriod(double hertz);
+    // The frame period of the screen the window is on.
+    std::chrono::milliseconds ScreenFramePeriod() const;
 
 private:
     bool EveryTickDrawn() const;
     void Changed();
-    void FiringEnded();
+    void WakeUpEnded();
 
-    const QTimer& gameTimer_;
+    const TGameTimer& gameTimer_;
     const QWidget& window_;
     Drawers draw_;
     QTimer frame_; // runs while values wait
-    QElapsedTimer sinceDrawn_;
-    std::chrono::milliseconds period_{0};
     std::array<std::optional<int>, 5> gauges_;
     std::optional<std::string> clock_;
     std::optional<double> money_;

@@ -1,18 +1,28 @@
 #include "ui/tick_pacer.h"
 
-int TickPacer::TicksDue(std::int64_t nowNs, int intervalMs) {
-    constexpr std::int64_t NsPerTick = 1000000;
-    if (intervalMs != 1) {
-        pacing_ = false;
+#include <algorithm>
+
+namespace {
+constexpr std::int64_t NsPerMs = 1000000;
+} // namespace
+
+void TickPacer::Start(std::int64_t nowNs, int intervalMs, int shortestWaitMs) {
+    intervalMs_ = std::max(intervalMs, 1);
+    shortestWaitMs_ = std::max(shortestWaitMs, 1);
+    startNs_ = nowNs;
+    ticksRun_ = 0;
+}
+
+int TickPacer::TicksDue(std::int64_t nowNs) {
+    if (intervalMs_ >= shortestWaitMs_)
         return 1;
-    }
-    const std::int64_t due = (nowNs - startNs_) / NsPerTick - ticksRun_;
-    if (!pacing_ || due > MaxBacklogTicks) {
-        // The tick of this firing is the first of a fresh schedule.
-        pacing_ = true;
-        startNs_ = nowNs - NsPerTick;
+    const std::int64_t perWait = WaitMs() / intervalMs_;
+    const std::int64_t due = (nowNs - startNs_) / (intervalMs_ * NsPerMs) - ticksRun_;
+    // Up to two waits' worth makes up for a late wake-up; more than three is a stall.
+    if (due > 3 * perWait) {
+        startNs_ = nowNs - WaitMs() * NsPerMs;
         ticksRun_ = 0;
-        return 1;
+        return static_cast<int>(perWait);
     }
-    return due >= MaxTicksPerFiring ? MaxTicksPerFiring : 1;
+    return static_cast<int>(std::clamp<std::int64_t>(due, 0, 2 * perWait));
 }

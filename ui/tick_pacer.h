@@ -2,32 +2,35 @@
 
 #include <cstdint>
 
-// Keeps the fastest game speed at its promised pace. A 1 ms timer fires a little late every
-// time (the event loop rounds its waits, the kernel adds wake-up slack), which alone would
-// lose a tenth of the game minutes at "Schnell (3)". The pacer counts the ticks due since the
-// pace began and lets one firing run a second tick when the game has fallen a whole tick
-// behind. It never bursts: a few milliseconds lost to a busy machine are made up two ticks a
-// firing, but after a longer stall (a message box, the game stopped) the schedule starts
-// afresh from the firing that ends it instead of catching up.
+// Keeps the game timer's firings at their promised pace while waking the program up no more
+// often than the screen can show a change. A timer asked for a firing every millisecond would
+// wake the program a thousand times a second, and each wake-up costs more processor time than
+// the tick it runs, for a screen that shows one picture every 17 ms or so. So an interval
+// shorter than the shortest wait (a screen frame) is served by waking up once per wait and
+// running the firings that came due meanwhile, counted by the clock: the game minutes pass
+// at the same pace. Longer intervals fire once per wake-up, as any timer does.
+//
+// The pace never bursts: a little lateness (a busy machine) is made up at most two waits'
+// worth at a time, but after a longer stall the schedule starts afresh instead of racing to
+// catch up.
 class TickPacer {
 public:
-    static constexpr int MaxTicksPerFiring = 2;
-    // Longer backlogs are not made up: the player would see the game race.
-    static constexpr int MaxBacklogTicks = 10;
+    // The timer was started (again) at `nowNs`: the time before was no game time, so the
+    // schedule begins here.
+    void Start(std::int64_t nowNs, int intervalMs, int shortestWaitMs);
 
-    // Ticks to run for a timer firing at `nowNs` with the timer's current interval: 1, or 2
-    // when a whole tick behind. Only the 1 ms speed is paced; slower speeds always get one.
-    int TicksDue(std::int64_t nowNs, int intervalMs);
+    // How long the timer sleeps between wake-ups under the current schedule.
+    int WaitMs() const { return intervalMs_ < shortestWaitMs_ ? shortestWaitMs_ : intervalMs_; }
 
-    // Counts a tick that ran at the pace.
+    // Firings due at a wake-up at `nowNs`.
+    int TicksDue(std::int64_t nowNs);
+
+    // Counts a firing that ran at the pace.
     void TickRan() { ++ticksRun_; }
 
-    // The timer was started again after it had been stopped: the time in between was no
-    // game time, so the next firing begins a fresh schedule.
-    void Restart() { pacing_ = false; }
-
 private:
-    bool pacing_ = false;
+    int intervalMs_ = 1;
+    int shortestWaitMs_ = 1;
     std::int64_t startNs_ = 0;
     std::int64_t ticksRun_ = 0;
 };

@@ -6,7 +6,7 @@
 // lease dialog, every article made known by the reward keys and put on the cards, the whole
 // staff employed, money from the reward key, delivery notices off, then "Schnell (3)" chosen
 // in the settings. One article stays off its card, so that the goals are not reached. The
-// main window then stays on the screen for five seconds of wall time. Rent notices at the day
+// main window then stays on the screen for ten seconds of wall time. Rent notices at the day
 // ends and random events stop the timer as in play; they are answered at once and counted.
 //
 // Then "Pause (0)" is chosen and the wake-ups of the whole process (its voluntary context
@@ -49,7 +49,7 @@
 
 namespace {
 
-constexpr int MeasuredMilliseconds = 5000;
+constexpr int MeasuredMilliseconds = 10000;
 constexpr int ReferenceMilliseconds = 2000;
 constexpr int SettleMilliseconds = 250;
 constexpr int IdleMilliseconds = 1000;
@@ -89,7 +89,7 @@ void AnswerShownEvent() {
 
 // Answers what stops the game as soon as it is on the screen: OK on a message box, and the
 // event window until it closes. It notes when such a window appears and disappears, which
-// tells the pauses of the timer from late firings.
+// tells the pauses of the timer from late wake-ups.
 class Answerer final : public QObject {
 public:
     explicit Answerer(const QElapsedTimer& clock) : clock_(clock) {}
@@ -131,8 +131,8 @@ private:
     const QElapsedTimer& clock_;
 };
 
-// When each timer firing ended, in milliseconds since the start of the measurement, and how
-// many ticks had run by then.
+// When each wake-up of the game timer ended, in milliseconds since the start of the measurement,
+// and how many ticks had run by then.
 class TickLog {
 public:
     explicit TickLog(const QElapsedTimer& clock) : clock_(clock) { stamps_.reserve(8192); }
@@ -144,7 +144,7 @@ public:
         double MedianMs = 0;
         double P99Ms = 0;
         // Gaps in which a message box or the event window came or went, and the ticks of the
-        // firings that ended them: neither counts for the pace of the running timer.
+        // wake-ups that ended them: neither counts for the pace of the running timer.
         double StoppedMs = 0;
         int StoppedTicks = 0;
     };
@@ -193,6 +193,38 @@ protected:
         return false;
     }
 };
+
+struct CpuSample {
+    double CpuSeconds;
+    int Ticks;
+    double WallMs;
+};
+
+struct CpuFigures {
+    double UsPerTick = 0;
+    double LoadPercent = 0;
+    double MinUsPerTick = 0;
+    double MaxUsPerTick = 0;
+};
+
+// Processor time per tick and load of the median second (by processor time per tick).
+CpuFigures MedianSecond(const std::vector<CpuSample>& samples) {
+    std::vector<CpuFigures> seconds;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        const double cpu = samples[i].CpuSeconds - samples[i - 1].CpuSeconds;
+        const int ticks = std::max(samples[i].Ticks - samples[i - 1].Ticks, 1);
+        const double wallMs = samples[i].WallMs - samples[i - 1].WallMs;
+        seconds.push_back({1e6 * cpu / ticks, 100 * cpu / (wallMs / 1000), 0, 0});
+    }
+    if (seconds.empty())
+        return {};
+    std::sort(seconds.begin(), seconds.end(),
+              [](const CpuFigures& a, const CpuFigures& b) { return a.UsPerTick < b.UsPerTick; });
+    CpuFigures median = seconds[seconds.size() / 2];
+    median.MinUsPerTick = seconds.front().UsPerTick;
+    median.MaxUsPerTick = seconds.back().UsPerTick;
+    return median;
+}
 
 struct BareTimer {
     double FiringsPerSecond = 0;
@@ -453,7 +485,7 @@ int main(int argc, char** argv) {
 
     SetUpTheGame();
     TickLog ticks(wall);
-    QObject::connect(Form1->Timer1, &QTimer::timeout, [&] { ticks.Note(rng.Ticks); });
+    QObject::connect(Form1->Timer1, &TGameTimer::wakeUpEnded, [&] { ticks.Note(rng.Ticks); });
     const double clockBefore = Form1->state().GameClock;
     wall.start();
     const double cpuBefore = CpuSeconds();
@@ -461,11 +493,22 @@ int main(int argc, char** argv) {
     const int repaintsBefore = repaints.Repaints;
     ChooseSpeed(SpeedFast);
     const int ticksBefore = rng.Ticks;
-    QTimer::singleShot(MeasuredMilliseconds, Qt::PreciseTimer, [] {
-        Form1->Timer1->stop();
-        QCoreApplication::exit(0);
+    // Processor time is sampled every second: a virtual machine's accounting jumps now and
+    // then, and the median second is what the game costs.
+    std::vector<CpuSample> samples{{cpuBefore, rng.Ticks, 0}};
+    QTimer sampler;
+    sampler.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        samples.push_back({CpuSeconds(), rng.Ticks, MsSince(wall)});
+        if (samples.size() > MeasuredMilliseconds / 1000) {
+            sampler.stop();
+            Form1->Timer1->stop();
+            QCoreApplication::exit(0);
+        }
     });
+    sampler.start(1000);
     QApplication::exec();
+    const CpuFigures perSecond = MedianSecond(samples);
     const double seconds = MsSince(wall) / 1000;
     const double cpu = CpuSeconds() - cpuBefore;
     const long fastWakeups = VoluntarySwitches(RUSAGE_SELF) - wakeupsBefore;
@@ -486,9 +529,9 @@ int main(int argc, char** argv) {
     PrintRow("ticks per second while the timer ran", earlier.TicksPerSecond,
              Format("%.0f", (gameTicks - summary.StoppedTicks) / running),
              x11 ? ">= 990" : ">= 995");
-    PrintRow("processor time per tick", earlier.CpuPerTick,
-             Format("%.1f us", 1e6 * cpu / gameTicks), "<= 15 us");
-    PrintRow("processor load", earlier.Load, Format("%.1f %%", 100 * cpu / seconds), "<= 2 %");
+    PrintRow("processor time per tick", earlier.CpuPerTick, Format("%.1f us", perSecond.UsPerTick),
+             "<= 15 us");
+    PrintRow("processor load", earlier.Load, Format("%.1f %%", perSecond.LoadPercent), "<= 2 %");
     PrintRow("wake-ups per second, paused", "-", Format("%.0f", wakeups.Paused.Process), "<= 5");
     PrintRow("wake-ups per second, worst window while paused", "-",
              Format("%.0f", wakeups.Worst.Process), "a few");
@@ -496,7 +539,7 @@ int main(int argc, char** argv) {
                 wakeups.WorstWindow.c_str(), wakeups.Worst.EventLoop);
     std::printf("\n%-50s %12s\n", "Details", "measured");
     std::printf("%-50s %12.0f\n", "ticks per second, timer pauses included", gameTicks / seconds);
-    std::printf("%-50s %12.0f\n", "timer firings per second", ticks.Count() / seconds);
+    std::printf("%-50s %12.0f\n", "game timer wake-ups per second", ticks.Count() / seconds);
     std::printf("%-50s %12.0f\n", "  a bare 1 ms timer on this machine", bare.FiringsPerSecond);
     std::printf("%-50s %9.1f us\n", "processor time per bare timer firing", bare.CpuUsPerFiring);
     std::printf("%-50s %12.0f\n", "wake-ups per second",
@@ -507,9 +550,13 @@ int main(int argc, char** argv) {
     std::printf("%-50s %10.2f s\n", "wall time", seconds);
     std::printf("%-50s %10.2f s\n", "  timer off for messages and events",
                 summary.StoppedMs / 1000);
-    std::printf("%-50s %9.3f ms\n", "time between firings, median", summary.MedianMs);
-    std::printf("%-50s %9.3f ms\n", "time between firings, 99th percentile", summary.P99Ms);
+    std::printf("%-50s %9.3f ms\n", "time between wake-ups, median", summary.MedianMs);
+    std::printf("%-50s %9.3f ms\n", "time between wake-ups, 99th percentile", summary.P99Ms);
     std::printf("%-50s %10.2f s\n", "processor time", cpu);
+    std::printf("%-50s %9.1f us\n", "processor time per tick, all seconds together",
+                1e6 * cpu / gameTicks);
+    std::printf("%-50s %6.1f..%.1f us\n", "processor time per tick, second by second",
+                perSecond.MinUsPerTick, perSecond.MaxUsPerTick);
     std::printf("%-50s %12.2f\n", "game days played", gameDays);
     std::printf("%-50s %12d\n", "message boxes answered", answerer.Messages);
     std::printf("%-50s %12d\n", "events answered", answerer.Events);

@@ -1,87 +1,106 @@
-// The pacer that keeps "Schnell (3)" at a game minute per millisecond although the timer
-// fires a little late every time.
+// The pacer that keeps "Schnell (3)" at a game minute per millisecond while the program wakes
+// up only once per screen frame, and late at that.
 
+#include "ui/game_timer.h"
 #include "ui/tick_pacer.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
 constexpr std::int64_t Ms = 1000000;
+constexpr int Frame = 17;
 
-// Fires the pacer every `periodNs` for `durationMs` and returns the ticks it let run.
-int TicksInRun(TickPacer& pacer, std::int64_t periodNs, int durationMs, int intervalMs = 1) {
+// Wakes the pacer every `periodNs` from `fromNs` to `toNs` and returns the firings it let run;
+// `check` sees every wake-up's count.
+template <class Check>
+int RunFrom(TickPacer& pacer, std::int64_t fromNs, std::int64_t toNs, std::int64_t periodNs,
+            Check check) {
     int ticks = 0;
-    for (std::int64_t now = 0; now <= durationMs * Ms; now += periodNs) {
-        const int due = pacer.TicksDue(now, intervalMs);
+    for (std::int64_t now = fromNs; now <= toNs; now += periodNs) {
+        const int due = pacer.TicksDue(now);
+        check(now, due);
         for (int i = 0; i < due; ++i)
             pacer.TickRan();
         ticks += due;
     }
     return ticks;
 }
+int RunFrom(TickPacer& pacer, std::int64_t fromNs, std::int64_t toNs, std::int64_t periodNs) {
+    return RunFrom(pacer, fromNs, toNs, periodNs, [](std::int64_t, int) {});
+}
 } // namespace
 
 class TickPacerTest : public QObject {
     Q_OBJECT
 private slots:
-    void lateFiringsAreMadeUpToOneTickPerMillisecond() {
-        TickPacer pacer;
-        // A timer that fires every 1.2 ms: without pacing 834 ticks a second.
-        const int ticks = TicksInRun(pacer, 1200000, 1000);
-        QVERIFY2(ticks >= 999 && ticks <= 1001, qPrintable(QString::number(ticks)));
-    }
-
-    void neverMoreThanTwoTicksPerFiringAndNeverAheadOfTime() {
-        TickPacer pacer;
-        int total = 0;
-        for (std::int64_t now = 0; now <= 100 * Ms; now += 1500000) {
-            const int due = pacer.TicksDue(now, 1);
-            QVERIFY(due == 1 || due == 2);
-            for (int i = 0; i < due; ++i)
-                pacer.TickRan();
-            total += due;
-            QVERIFY(total <= now / Ms + 1);
+    void wakesUpOncePerFrameButKeepsOneTickPerMillisecond() {
+        for (const std::int64_t period : {Frame * Ms, Frame * Ms + 700000, Frame * Ms * 3 / 2}) {
+            TickPacer pacer;
+            pacer.Start(0, 1, Frame);
+            QCOMPARE(pacer.WaitMs(), Frame);
+            int total = 0;
+            const int ticks =
+                RunFrom(pacer, period, 1000 * Ms, period, [&](std::int64_t now, int due) {
+                    total += due;
+                    QVERIFY(due <= 2 * Frame);  // never a burst
+                    QVERIFY(total <= now / Ms); // never ahead of time
+                });
+            QVERIFY2(ticks >= 1000 - 2 * Frame, qPrintable(QString::number(ticks)));
         }
     }
 
-    void aStallStartsAFreshScheduleInsteadOfABurst() {
+    void aShortStallIsMadeUpAndALongOneStartsAfresh() {
         TickPacer pacer;
-        TicksInRun(pacer, Ms, 10);
-        // 500 ms without a firing (a message box was open): the next firing runs one tick.
-        QCOMPARE(pacer.TicksDue(510 * Ms, 1), 1);
-        pacer.TickRan();
-        QCOMPARE(pacer.TicksDue(511 * Ms, 1), 1);
+        pacer.Start(0, 1, Frame);
+        const int before = RunFrom(pacer, Frame * Ms, 4 * Frame * Ms, Frame * Ms);
+        // A busy machine held a wake-up back by 10 ms: made up at the following wake-ups.
+        const std::int64_t lastWakeUp = 9 * Frame + 10;
+        const int after = RunFrom(pacer, 5 * Frame * Ms + 10 * Ms, lastWakeUp * Ms, Frame * Ms);
+        QCOMPARE(before + after, lastWakeUp); // a tick for every millisecond
+
+        // Half a second without a wake-up: the next one runs a frame's worth, not 500.
+        QCOMPARE(pacer.TicksDue((lastWakeUp + 500) * Ms), Frame);
     }
 
-    void aShortStallIsMadeUpTwoTicksAFiring() {
+    void aStartBeginsAFreshSchedule() {
         TickPacer pacer;
-        const int before = TicksInRun(pacer, Ms, 10);
-        // The machine was busy for 6 ms; firings come every millisecond again afterwards.
-        int after = 0;
-        for (std::int64_t now = 16 * Ms; now <= 30 * Ms; now += Ms) {
-            const int due = pacer.TicksDue(now, 1);
-            QVERIFY(due == 1 || due == 2);
-            for (int i = 0; i < due; ++i)
-                pacer.TickRan();
-            after += due;
+        pacer.Start(0, 1, Frame);
+        RunFrom(pacer, Frame * Ms, 4 * Frame * Ms, Frame * Ms);
+        pacer.Start(100 * Ms, 1, Frame); // the timer stood still for a message, however short
+        QCOMPARE(pacer.TicksDue(100 * Ms + Frame * Ms), Frame);
+    }
+
+    void slowerSpeedsFireOncePerWakeUp() {
+        TickPacer pacer;
+        pacer.Start(0, 400, Frame);
+        QCOMPARE(pacer.WaitMs(), 400);
+        QCOMPARE(RunFrom(pacer, 400 * Ms, 12000 * Ms, 1200 * Ms), 10);
+        pacer.Start(0, 500000000, Frame);
+        QCOMPARE(pacer.WaitMs(), 500000000);
+    }
+
+    // A firing that stops or restarts the timer (a message, the event window) ends the
+    // firings of its wake-up: the rest belonged to the schedule that is gone.
+    void aFiringThatStopsOrRestartsTheTimerEndsItsWakeUp() {
+        for (const bool restart : {false, true}) {
+            TGameTimer timer;
+            timer.setShortestWait(Frame);
+            timer.setInterval(1);
+            int firings = 0;
+            connect(&timer, &TGameTimer::timeout, &timer, [&] {
+                if (++firings == 1) {
+                    timer.stop();
+                    if (restart)
+                        timer.start();
+                }
+            });
+            QSignalSpy wakeUps(&timer, &TGameTimer::wakeUpEnded);
+            timer.start();
+            QVERIFY(wakeUps.wait(1000));
+            QCOMPARE(firings, 1);
+            QCOMPARE(timer.isActive(), restart);
         }
-        QCOMPARE(before + after, 31);
-    }
-
-    void aRestartedTimerBeginsAFreshSchedule() {
-        TickPacer pacer;
-        TicksInRun(pacer, Ms, 10);
-        pacer.Restart(); // the timer stood still for a message, however short
-        QCOMPARE(pacer.TicksDue(15 * Ms, 1), 1);
-        pacer.TickRan();
-        QCOMPARE(pacer.TicksDue(16 * Ms, 1), 1);
-    }
-
-    void slowerSpeedsRunOneTickPerFiring() {
-        TickPacer pacer;
-        QCOMPARE(TicksInRun(pacer, 1200 * Ms, 12000, 400), 11);
-        // back at full speed the schedule starts afresh
-        QCOMPARE(pacer.TicksDue(20000 * Ms, 1), 1);
     }
 };
 

@@ -113,7 +113,7 @@ private slots:
         int timeoutsDuringMessage = 0;
         double clockDuringMessage = 0;
         answerer.OnMessage = [&](const QString&) {
-            QSignalSpy timeouts(Form1->Timer1, &QTimer::timeout);
+            QSignalSpy timeouts(Form1->Timer1, &TGameTimer::timeout);
             clockDuringMessage = state.GameClock;
             // Wait for the timer to fire a few times, however busy the machine is.
             QTRY_VERIFY_WITH_TIMEOUT(timeouts.count() >= 3, 10000);
