@@ -98,8 +98,9 @@ TForm1::TForm1(RandomSource* rng)
     // wake-up slack of 50 us per sleep would otherwise add up to a noticeable loss.
     prctl(PR_SET_TIMERSLACK, 1UL);
 
-    SaveDialog1 = [this] { return AskPathToSave(this); };
-    OpenDialog1 = [this] { return AskPathToOpen(this); };
+    auto dialogs = std::make_shared<SavedGameDialogs>(this);
+    SaveDialog1 = [dialogs] { return dialogs->AskPathToSave(); };
+    OpenDialog1 = [dialogs] { return dialogs->AskPathToOpen(); };
     EndProgram = [] { QCoreApplication::exit(0); };
 
     qApp->installEventFilter(this);
