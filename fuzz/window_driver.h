@@ -12,7 +12,7 @@
 // The game timer stays out of it: ticks run only when the driver calls them, so that every
 // input plays the same way. Used by the window fuzz target and by its regression test.
 
-#include "game/date_time.h"
+#include "fuzz/next_day_end.h"
 #include "game/events.h"
 #include "game/random.h"
 #include "persistence/save_game.h"
@@ -38,7 +38,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
@@ -91,17 +90,6 @@ inline void Draw(QWidget* window) {
 inline void Close(QWidget* window) {
     window->close();
     QCoreApplication::processEvents();
-}
-
-// The next 00:30 from `clock` on, as if the player had waited for it; only where the dates
-// count up from 1899 and the calendar goes on.
-inline double NextDayEnd(double clock) {
-    if (clock < 0)
-        return clock;
-    double dayEnd = std::floor(clock) + 30.0 / MinutesPerDay;
-    if (dayEnd < clock)
-        dayEnd += 1;
-    return ClockInRange(dayEnd) ? dayEnd : clock;
 }
 
 class Player {
