@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -30,6 +31,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     new QApplication(*argc, *argv); // lives as long as the process
     QApplication::setQuitOnLastWindowClosed(false);
     TheProgram = new Program;
+    // libFuzzer ends with exit(): the program's windows stay, only its files go.
+    std::atexit([] { TheProgram->Files.remove(); });
     TheProgram->Player =
         std::make_unique<WindowDriver::Player>(TheProgram->Files.path().toStdString());
     return 0;
