@@ -1,20 +1,22 @@
 #include "game/bank.h"
 
+#include "game/money.h"
+
 double ComputeCreditLimit(const GameState& state) {
     double limit = 0;
     for (const ArticleKind kind : AllArticleKinds)
         for (int i = 1; i <= ArticleCount(kind); ++i) {
             const TArticle& article = Article(state, kind, i);
-            limit += article.Stock * article.SalePrice;
+            limit = SaturatedSum(limit, Saturated(article.Stock * article.SalePrice));
         }
-    return limit + state.Wealth - state.Debt;
+    return SaturatedDifference(SaturatedSum(limit, state.Wealth), state.Debt);
 }
 
 std::string TakeCredit(GameState& state, double creditLimit, int amount) {
     if (amount + state.Debt > creditLimit)
         return CreditRefusedMessage;
-    state.Debt += amount;
-    state.Wealth += amount;
+    state.Debt = SaturatedSum(state.Debt, amount);
+    state.Wealth = SaturatedSum(state.Wealth, amount);
     return {};
 }
 
@@ -23,7 +25,7 @@ std::string RepayDebt(GameState& state, int amount) {
         return RepayMoreThanWealthMessage;
     if (amount > state.Debt)
         return RepayMoreThanDebtMessage;
-    state.Wealth -= amount;
-    state.Debt -= amount;
+    state.Wealth = SaturatedDifference(state.Wealth, amount);
+    state.Debt = SaturatedDifference(state.Debt, amount);
     return {};
 }

@@ -1,6 +1,7 @@
 #include "game/cards.h"
 
 #include "game/int_math.h"
+#include "game/money.h"
 
 #include <cstdint>
 
@@ -18,9 +19,9 @@ bool PutOnCard(Game& game, ArticleKind kind, int index) {
     article.OnCard = true;
     // A saved game may carry any stock; the sum stays in range instead of wrapping round.
     article.Stock = ClampToInt32(std::int64_t{article.Stock} + quantity);
-    state.Wealth -= cost;
+    state.Wealth = SaturatedDifference(state.Wealth, cost);
     game.Host.RefreshMoney();
-    article.SalePrice = article.PurchasePrice + 1.5;
+    article.SalePrice = SaturatedSum(article.PurchasePrice, 1.5);
     return true;
 }
 

@@ -47,6 +47,14 @@ double EncodeDateTime(int year, int month, int day, int hour, int minute, int se
     return days >= 0 ? days + time : days - time;
 }
 
+// Before 1899 the time of day counts away from zero, so the whole first day lies below its
+// midnight.
+bool ClockInRange(double dateTime) {
+    static const double first = EncodeDateTime(1, 1, 1, 23, 59, 59, 999);
+    static const double last = EncodeDateTime(9999, 12, 31, 23, 59, 59, 999);
+    return dateTime >= first && dateTime <= last;
+}
+
 DateTimeParts DecodeDateTime(double dateTime) {
     const std::int64_t total = Round(dateTime * static_cast<double>(MsPerDay));
     const std::int64_t days = total / MsPerDay;

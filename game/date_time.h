@@ -21,6 +21,10 @@ constexpr double MinutesPerDay = 1440.0;
 double EncodeDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
                       int millisecond = 0);
 
+// Whether a clock lies in the years 1 to 9999, which its text and the calendar arithmetic
+// cover; a saved game holds no other.
+bool ClockInRange(double dateTime);
+
 // The time is first rounded to whole milliseconds.
 DateTimeParts DecodeDateTime(double dateTime);
 

@@ -1,6 +1,7 @@
 #include "game/entertainment.h"
 
 #include "game/int_math.h"
+#include "game/money.h"
 
 #include <cstdint>
 
@@ -18,7 +19,7 @@ std::optional<int> BuyEntertainment(Game& game, Entertainment what) {
     if (pub)
         pub->EntertainmentFactor =
             ClampToInt32(std::int64_t{pub->EntertainmentFactor} + EntertainmentFactorGain);
-    state.Wealth -= EntertainmentPrice;
+    state.Wealth = SaturatedDifference(state.Wealth, EntertainmentPrice);
     game.Host.RefreshMoney();
     if (what == Entertainment::Television)
         state.Controls.TvPurchasable = false;

@@ -1,6 +1,7 @@
 #include "game/events.h"
 
 #include "game/game_host.h"
+#include "game/money.h"
 #include "game/number_format.h"
 #include "game/random.h"
 
@@ -119,7 +120,7 @@ void ShowEvent(EventSession& session, int r) {
 bool AnswerYes(EventSession& session, GameState& state, GameHost& host) {
     const TEreigniss& entry = Current(session);
     if (session.EventState == 2) {
-        state.Wealth -= entry.YesAmount;
+        state.Wealth = SaturatedDifference(state.Wealth, entry.YesAmount);
         if (entry.LearnDrink)
             LearnFirstUnknown(state, ArticleKind::Drink, host);
         if (entry.LearnWine)
@@ -130,7 +131,7 @@ bool AnswerYes(EventSession& session, GameState& state, GameHost& host) {
     }
     if (session.EventState == 1) {
         ShowResult(session.View, entry.YesLines);
-        state.Wealth -= entry.YesAmount;
+        state.Wealth = SaturatedDifference(state.Wealth, entry.YesAmount);
         session.EventState = 2;
     }
     return false;
@@ -139,18 +140,18 @@ bool AnswerYes(EventSession& session, GameState& state, GameHost& host) {
 bool AnswerNo(EventSession& session, GameState& state) {
     const TEreigniss& entry = Current(session);
     if (session.EventState == 2) {
-        state.Wealth -= entry.NoAmount;
+        state.Wealth = SaturatedDifference(state.Wealth, entry.NoAmount);
         return true;
     }
     if (session.EventState == 1) {
         ShowResult(session.View, entry.NoLines);
-        state.Wealth -= entry.NoAmount;
+        state.Wealth = SaturatedDifference(state.Wealth, entry.NoAmount);
         session.EventState = 2;
     }
     return false;
 }
 
 bool AnswerOk(EventSession& session, GameState& state) {
-    state.Wealth -= Current(session).OkAmount;
+    state.Wealth = SaturatedDifference(state.Wealth, Current(session).OkAmount);
     return true;
 }

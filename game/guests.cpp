@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "game/int_math.h"
+#include "game/money.h"
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@ template <int N>
 void AddMargins(const OneBasedArray<TArticle, N>& articles, double& sum, int& count) {
     for (const TArticle& article : articles) {
         if (article.OnCard) {
-            sum += article.SalePrice - article.PurchasePrice;
+            sum = SaturatedSum(sum, SaturatedDifference(article.SalePrice, article.PurchasePrice));
             ++count;
         }
     }
@@ -103,7 +104,7 @@ template <int N> void ServeWish(Game& game, OneBasedArray<TArticle, N>& articles
         SetVariety(game, *location, variety < VarietyMax ? variety + 1 : variety);
     }
     TArticle& article = *result.Found;
-    game.State.Wealth += article.SalePrice;
+    game.State.Wealth = SaturatedSum(game.State.Wealth, article.SalePrice);
     article.UnitsSold = ClampToInt32(std::int64_t{article.UnitsSold} + 1);
     article.Stock -= 1;
 }
@@ -190,7 +191,7 @@ void GuestStep(Game& game, double priceRating, const GuestRatings& ratings) {
     if (g != 0)
         return;
     if (t == 0)
-        game.State.Wealth += rng.Random(50);
+        game.State.Wealth = SaturatedSum(game.State.Wealth, rng.Random(50));
     const bool wantsDrink = rng.Random(2) == 1;
     const bool wantsDish = rng.Random(2) == 1;
     const bool wantsWine = rng.Random(2) == 1;

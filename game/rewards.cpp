@@ -1,6 +1,7 @@
 #include "game/rewards.h"
 
 #include "game/game_state.h"
+#include "game/money.h"
 
 namespace {
 template <class Articles> void MakeAllKnown(Articles& articles) {
@@ -12,7 +13,7 @@ template <class Articles> void MakeAllKnown(Articles& articles) {
 bool GrantReward(GameState& state, RewardKey key) {
     switch (key) {
     case RewardKey::F12:
-        state.Wealth += RewardMoney;
+        state.Wealth = SaturatedSum(state.Wealth, RewardMoney);
         return true;
     case RewardKey::F11:
         MakeAllKnown(state.Drinks);

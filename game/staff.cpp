@@ -1,5 +1,7 @@
 #include "game/staff.h"
 
+#include "game/money.h"
+
 #include <algorithm>
 
 int ShownStaffIndex(GameState& state) {
@@ -28,7 +30,7 @@ void DismissShownStaffMember(Game& game) {
     TStaffMember& member = state.StaffPool[ShownStaffIndex(state)];
     member.Employed = false;
     game.Host.ShowMessage(LastWageMessage(member));
-    state.Wealth -= member.WagePerDay;
+    state.Wealth = SaturatedDifference(state.Wealth, member.WagePerDay);
     game.Host.RefreshMoney();
     member.HireDate = 0;
 }

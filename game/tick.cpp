@@ -6,6 +6,7 @@
 #include "game/goals.h"
 #include "game/guests.h"
 #include "game/int_math.h"
+#include "game/money.h"
 #include "game/number_format.h"
 
 #include <array>
@@ -16,6 +17,9 @@ namespace {
 constexpr double OneMinute = 1.0 / MinutesPerDay;
 // From 00:30 to 09:00 of the same date.
 constexpr double NightBreak = 510.0 / MinutesPerDay;
+
+constexpr std::string_view EndOfCalendarMessage =
+    "Der Kalender endet am 31.12.9999 um 23:59. Die Zeit bleibt hier stehen.";
 
 constexpr std::array<std::string_view, 7> GoalMessages = {
     "Herzlichen Glückwunsch. Sie haben alle Spielziele erreicht.",
@@ -63,7 +67,7 @@ void ChargeInterest(GameState& state, GameHost& host) {
     const double interest = state.Debt * 1 / 100;
     ShowWithTimerStopped(host,
                          "Die Kreditzinsen von " + FormatGeneral(interest) + " € werden fällig.");
-    state.Wealth -= interest;
+    state.Wealth = SaturatedDifference(state.Wealth, interest);
 }
 
 void PayWages(GameState& state, GameHost& host) {
@@ -75,7 +79,7 @@ void PayWages(GameState& state, GameHost& host) {
             host.ShowMessage("Sie konnten " + name + " nicht bezahlen. " + name + " kündigt.");
             member.Employed = false;
         } else {
-            state.Wealth -= member.WagePerDay;
+            state.Wealth = SaturatedDifference(state.Wealth, member.WagePerDay);
         }
     }
 }
@@ -86,7 +90,7 @@ bool PayRent(GameState& state, GameHost& host) {
         if (!location.Leased)
             continue;
         if (state.Wealth >= location.RentPerDay) {
-            state.Wealth -= location.RentPerDay;
+            state.Wealth = SaturatedDifference(state.Wealth, location.RentPerDay);
             ShowWithTimerStopped(host, "Die Pacht für ihr Krugheim (Standort: " +
                                            location.Name.ToUtf8() + ") wird fällig.");
         } else {
@@ -100,14 +104,21 @@ bool PayRent(GameState& state, GameHost& host) {
     return true;
 }
 
+bool IsDayEnd(double clock) {
+    const DateTimeParts now = DecodeDateTime(clock);
+    return now.Hour == 0 && now.Minute == 30;
+}
+
+double NextClock(double clock) {
+    return clock + (IsDayEnd(clock) ? NightBreak : OneMinute);
+}
+
 // Returns false on bankruptcy.
 bool AdvanceClock(GameState& state, GameHost& host) {
-    const DateTimeParts now = DecodeDateTime(state.GameClock);
-    if (now.Hour != 0 || now.Minute != 30) {
-        state.GameClock += OneMinute;
+    const bool dayEnd = IsDayEnd(state.GameClock);
+    state.GameClock = NextClock(state.GameClock);
+    if (!dayEnd)
         return true;
-    }
-    state.GameClock += NightBreak;
     ChargeInterest(state, host);
     PayWages(state, host);
     return PayRent(state, host);
@@ -134,7 +145,7 @@ void Deliver(GameState& state, GameHost& host, TArticle& article, const Delivery
     if (state.Controls.NotifyOnDelivery)
         ShowWithTimerStopped(host,
                              std::string(texts.Delivered) + name + std::string(DeliveredTail));
-    state.Wealth -= cost;
+    state.Wealth = SaturatedDifference(state.Wealth, cost);
     article.Stock = ClampToInt32(std::int64_t{article.Stock} + quantity);
 }
 
@@ -170,6 +181,13 @@ TickOutcome Tick(Game& game) {
     if (GoalsReached(state)) {
         CelebrateGoals(host);
         return TickOutcome::GameOver;
+    }
+    // A saved game holds no later clock, so time stands still here; the game can still be
+    // saved and loaded, and every further start of the timer says why nothing moves.
+    if (!ClockInRange(NextClock(state.GameClock))) {
+        host.SetTimerEnabled(false);
+        host.ShowMessage(std::string(EndOfCalendarMessage));
+        return TickOutcome::ClockAtItsEnd;
     }
 
     const TLocation* location = state.Leased();

@@ -17,40 +17,85 @@ constexpr IoError InvalidFilename = -2;     // a name that cannot denote a file,
 // The text the game shows for a failed file operation, e.g. "Disk full" or "I/O error 5".
 std::string IoErrorText(IoError error);
 
-class OutputFile {
+// What a save finds under the name the player chose.
+struct SaveTarget {
+    std::string Path;   // the file to write: the chosen name, or where its symbolic links lead
+    std::string Folder; // the folder of Path
+    bool Exists = false;
+    bool Regular = false;  // a plain file, not a folder, pipe or device
+    bool Writable = false; // the player may write into it
+    std::uint64_t Links = 0;
+};
+
+// A new file beside the target that takes the target's place only on Commit; until then the
+// target stays as it was, and a file never committed disappears with this object.
+class ReplacementFile {
 public:
-    virtual ~OutputFile() = default;
+    virtual ~ReplacementFile() = default;
     // Writes all bytes; a write that stops short without an error counts as ENOSPC.
     [[nodiscard]] virtual IoError Write(std::span<const std::uint8_t> bytes) = 0;
     // Returns only when the data is on the disk.
     [[nodiscard]] virtual IoError Sync() = 0;
-    [[nodiscard]] virtual IoError Close() = 0;
+    // Atomically puts the file in the target's place and makes that durable.
+    [[nodiscard]] virtual IoError Commit() = 0;
+};
+
+// The target itself, opened to be overwritten in place.
+class ExistingFile {
+public:
+    virtual ~ExistingFile() = default;
+    [[nodiscard]] virtual IoError Size(std::uint64_t& size) = 0;
+    // The first `count` bytes, fewer when the file is shorter; fails when it cannot be read.
+    [[nodiscard]] virtual IoError ReadPrefix(std::size_t count,
+                                             std::vector<std::uint8_t>& bytes) = 0;
+    // Allocates the disk blocks for the first `size` bytes without changing the content or
+    // the size; IoOk also where the file system cannot do this.
+    [[nodiscard]] virtual IoError Reserve(std::uint64_t size) = 0;
+    // The bytes still free for new blocks on the file's file system.
+    [[nodiscard]] virtual IoError FreeSpace(std::uint64_t& bytes) = 0;
+    [[nodiscard]] virtual IoError WriteAt(std::uint64_t offset,
+                                          std::span<const std::uint8_t> bytes) = 0;
+    [[nodiscard]] virtual IoError Truncate(std::uint64_t size) = 0;
+    [[nodiscard]] virtual IoError Sync() = 0;
 };
 
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Creates a new, empty file in the folder of `target` under a name no other file has, with
-    // the permissions a new file there gets (or those of `target` when it exists).
-    [[nodiscard]] virtual IoError CreateTemporaryBeside(const std::string& target,
-                                                        std::string& temporaryPath,
-                                                        std::unique_ptr<OutputFile>& file) = 0;
-    // Atomically puts `from` in the place of `to`.
-    [[nodiscard]] virtual IoError Replace(const std::string& from, const std::string& to) = 0;
-    [[nodiscard]] virtual IoError Remove(const std::string& path) = 0;
+    // Looks at what `path` names, following symbolic links to the file they lead to.
+    [[nodiscard]] virtual IoError Inspect(const std::string& path, SaveTarget& target) = 0;
+    // A new file in the target's folder with the owner, group, permissions and extended
+    // attributes of the target (or those a new file there gets). EPERM when these cannot be
+    // given to it.
+    [[nodiscard]] virtual IoError CreateReplacement(const SaveTarget& target,
+                                                    std::unique_ptr<ReplacementFile>& file) = 0;
+    [[nodiscard]] virtual IoError OpenExisting(const SaveTarget& target,
+                                               std::unique_ptr<ExistingFile>& file) = 0;
+    // Removes what earlier saves into `folder` left behind when they were killed; files of a
+    // save still running are kept.
+    virtual void RemoveStaleTemporaryFiles(const std::string& folder) = 0;
     // Reads the first `count` bytes of a file, fewer only when the file is shorter.
     [[nodiscard]] virtual IoError ReadPrefix(const std::string& path, std::size_t count,
                                              std::vector<std::uint8_t>& bytes) = 0;
 };
 
-// The real file system, through the POSIX calls.
+// The real file system, through the POSIX calls. Replacements are written as unnamed files
+// (O_TMPFILE) that get a name only to be renamed over the target, where the file system
+// allows it; `unnamedReplacements` = false always uses named temporary files.
 class PosixFileSystem final : public FileSystem {
 public:
-    IoError CreateTemporaryBeside(const std::string& target, std::string& temporaryPath,
-                                  std::unique_ptr<OutputFile>& file) override;
-    IoError Replace(const std::string& from, const std::string& to) override;
-    IoError Remove(const std::string& path) override;
+    explicit PosixFileSystem(bool unnamedReplacements = true)
+        : unnamedReplacements_(unnamedReplacements) {}
+
+    IoError Inspect(const std::string& path, SaveTarget& target) override;
+    IoError CreateReplacement(const SaveTarget& target,
+                              std::unique_ptr<ReplacementFile>& file) override;
+    IoError OpenExisting(const SaveTarget& target, std::unique_ptr<ExistingFile>& file) override;
+    void RemoveStaleTemporaryFiles(const std::string& folder) override;
     IoError ReadPrefix(const std::string& path, std::size_t count,
                        std::vector<std::uint8_t>& bytes) override;
+
+private:
+    bool unnamedReplacements_;
 };

@@ -1,47 +1,102 @@
 #include "persistence/file_system.h"
+#include "persistence/posix_files.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace PosixFiles;
+
 namespace {
 
-class PosixOutputFile final : public OutputFile {
-public:
-    explicit PosixOutputFile(int fd) : fd_(fd) {}
-    ~PosixOutputFile() override {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
+// Links lead on for at most this many steps, as the kernel's own limit for paths.
+constexpr int MostLinkSteps = 40;
 
-    IoError Write(std::span<const std::uint8_t> bytes) override {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written < 0)
-                return errno;
-            if (written == 0)
-                return ENOSPC;
-            bytes = bytes.subspan(static_cast<std::size_t>(written));
+IoError ReadLink(const std::string& path, std::string& target) {
+    std::string buffer(256, '\0');
+    for (;;) {
+        const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        if (length < 0)
+            return errno;
+        if (static_cast<std::size_t>(length) < buffer.size()) {
+            target.assign(buffer.data(), static_cast<std::size_t>(length));
+            return IoOk;
         }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+// A relative link leads from the folder the link lies in.
+std::string Follow(const std::string& link, const std::string& linkTarget) {
+    if (!linkTarget.empty() && linkTarget.front() == '/')
+        return linkTarget;
+    return FolderOf(link) + "/" + linkTarget;
+}
+
+} // namespace
+
+IoError PosixFileSystem::Inspect(const std::string& path, SaveTarget& target) {
+    std::string current = path;
+    for (int step = 0; step <= MostLinkSteps; ++step) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno != ENOENT)
+                return errno;
+            target = {.Path = current, .Folder = FolderOf(current)};
+            return IoOk;
+        }
+        if (S_ISLNK(info.st_mode)) {
+            std::string linkTarget;
+            if (const IoError error = ReadLink(current, linkTarget); error != IoOk)
+                return error;
+            current = Follow(current, linkTarget);
+            continue;
+        }
+        target = {.Path = current,
+                  .Folder = FolderOf(current),
+                  .Exists = true,
+                  .Regular = S_ISREG(info.st_mode),
+                  .Writable = ::faccessat(AT_FDCWD, current.c_str(), W_OK, AT_EACCESS) == 0,
+                  .Links = info.st_nlink};
         return IoOk;
     }
+    return ELOOP;
+}
 
-    IoError Sync() override { return ::fsync(fd_) == 0 ? IoOk : errno; }
-
-    IoError Close() override {
-        const int fd = fd_;
-        fd_ = -1;
-        // The descriptor is gone even when close reports an error; never retry it.
-        return ::close(fd) == 0 || errno == EINTR ? IoOk : errno;
+IoError PosixFileSystem::ReadPrefix(const std::string& path, std::size_t count,
+                                    std::vector<std::uint8_t>& bytes) {
+    // Non-blocking open, so that a pipe under the chosen name cannot hang the game.
+    const Descriptor file(
+        Retried([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); }));
+    if (!file.Valid())
+        return errno;
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0)
+        return errno;
+    if (!S_ISREG(info.st_mode))
+        return S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    bytes.assign(count, 0);
+    std::size_t filled = 0;
+    while (filled < count) {
+        const ssize_t got =
+            Retried([&] { return ::read(file.Get(), bytes.data() + filled, count - filled); });
+        if (got < 0)
+            return errno;
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
     }
+    bytes.resize(filled);
+    return IoOk;
+}
 
-private:
-    int fd_;
-};
+namespace PosixFiles {
+
+Descriptor::~Descriptor() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -50,88 +105,4 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string RandomSuffix(std::mt19937_64& generator) {
-    static constexpr char Digits[] = "0123456789abcdef";
-    std::string suffix;
-    for (std::uint64_t bits = generator(); suffix.size() < 12; bits >>= 4)
-        suffix += Digits[bits & 15];
-    return suffix;
-}
-
-// A replacement keeps the permissions the player gave the old file.
-void TakePermissionsOf(const std::string& target, int fd) {
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        (void)::fchmod(fd, existing.st_mode & 07777);
-}
-
-} // namespace
-
-IoError PosixFileSystem::CreateTemporaryBeside(const std::string& target,
-                                               std::string& temporaryPath,
-                                               std::unique_ptr<OutputFile>& file) {
-    // Renaming over a file needs no right on the file itself; a file the player protected
-    // against writing stays protected, as it would be if we wrote into it.
-    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
-        return errno;
-    const std::string folder = FolderOf(target);
-    std::mt19937_64 generator(std::random_device{}());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = folder + "/.krugheim-save-" + RandomSuffix(generator);
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno == EEXIST)
-            continue;
-        if (fd < 0)
-            return errno;
-        TakePermissionsOf(target, fd);
-        temporaryPath = candidate;
-        file = std::make_unique<PosixOutputFile>(fd);
-        return IoOk;
-    }
-    return EEXIST;
-}
-
-IoError PosixFileSystem::Replace(const std::string& from, const std::string& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0)
-        return errno;
-    // Make the new name itself durable. The old file is already replaced at this point, so a
-    // failure here is no reason to report the save as failed.
-    const int folder = ::open(FolderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        (void)::fsync(folder);
-        ::close(folder);
-    }
-    return IoOk;
-}
-
-IoError PosixFileSystem::Remove(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 ? IoOk : errno;
-}
-
-IoError PosixFileSystem::ReadPrefix(const std::string& path, std::size_t count,
-                                    std::vector<std::uint8_t>& bytes) {
-    // Non-blocking open, so that a pipe under the chosen name cannot hang the game.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return errno;
-    struct stat info {};
-    IoError error = ::fstat(fd, &info) != 0 ? errno : IoOk;
-    if (error == IoOk && !S_ISREG(info.st_mode))
-        error = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
-    bytes.assign(count, 0);
-    std::size_t filled = 0;
-    while (error == IoOk && filled < count) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, count - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            error = errno;
-        else if (got == 0)
-            break;
-        else
-            filled += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    bytes.resize(filled);
-    return error;
-}
+} // namespace PosixFiles

@@ -11,8 +11,11 @@
 // The saved-game file ("*.krg"): the byte image of the whole game state and of the eight
 // values the settings and entertainment dialogs hold, 14456 bytes, little-endian, no header.
 //
-// Saving never destroys an existing file: the image goes to a temporary file beside it, which
-// replaces the target only when every byte is written and on the disk. Loading never leaves a
+// Saving never destroys an existing file and keeps what it is: the image goes to a new file
+// beside it, which takes the owner, group, permissions and extended attributes of the old one
+// and replaces it only when every byte is written and on the disk. A symbolic link stays a
+// link and its target is saved; a file with a second name, or one in a folder closed to the
+// player, is overwritten in place, never half (see WriteInPlace). Loading never leaves a
 // half-loaded game: the file is read and checked completely before anything is handed out,
 // and the caller applies it (after its new-game step) only on success.
 
@@ -53,7 +56,8 @@ LoadResult ReadSavedGame(const std::string& path, const ControlValues& current, 
 
 // Writes `state` to `path` safely. On failure the file at `path` is as it was before, no
 // temporary file is left behind, and Error is the game's text for it ("Disk full", "File
-// access denied", "Invalid filename", ...).
+// access denied", "Invalid filename", ...). Temporary files that killed saves left in the
+// folder are removed.
 SaveResult WriteSavedGame(const std::string& path, const GameState& state);
 SaveResult WriteSavedGame(const std::string& path, const GameState& state, FileSystem& fs);
 

@@ -139,14 +139,6 @@ void ReadArticles(std::span<const std::uint8_t> image, std::size_t sectionOffset
     }
 }
 
-// The clock text and the calendar arithmetic cover the years 1 to 9999. Before 1899 the
-// time of day counts away from zero, so the whole first day lies below its midnight.
-bool ClockInRange(double clock) {
-    const double first = EncodeDateTime(1, 1, 1, 23, 59, 59, 999);
-    const double last = EncodeDateTime(9999, 12, 31, 23, 59, 59, 999);
-    return clock >= first && clock <= last;
-}
-
 void ReadScalars(const CheckedReader& in, GameState& state, bool& damaged) {
     namespace S = Layout::Scalars;
     state.Debt = in.Number(S::Debt);

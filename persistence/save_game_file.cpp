@@ -1,6 +1,8 @@
 #include "persistence/file_system.h"
 #include "persistence/save_game.h"
 
+#include <cerrno>
+
 namespace {
 
 SaveResult SaveFailed(IoError error) {
@@ -11,13 +13,69 @@ bool IsFileName(const std::string& path) {
     return !path.empty() && path.back() != '/' && path.find('\0') == std::string::npos;
 }
 
-// Writes, syncs and closes; the file is closed whatever happens.
-IoError WriteAll(OutputFile& file, std::span<const std::uint8_t> bytes) {
-    IoError error = file.Write(bytes);
+IoError WriteReplacement(ReplacementFile& file, std::span<const std::uint8_t> image) {
+    IoError error = file.Write(image);
     if (error == IoOk)
         error = file.Sync();
-    const IoError closeError = file.Close();
-    return error != IoOk ? error : closeError;
+    if (error == IoOk)
+        error = file.Commit();
+    return error;
+}
+
+// Overwrites the file where it stands. A full disk must not leave half a game where a whole
+// one stood: the blocks for the new bytes are reserved and the free space is checked before
+// the first byte changes (a copy-on-write file system needs new blocks even to overwrite),
+// the file is cut to its new length only when the new bytes are on the disk, and should a
+// step fail before that all the same, the old bytes, kept in memory, are written back.
+IoError WriteInPlace(ExistingFile& file, std::span<const std::uint8_t> image) {
+    std::uint64_t oldSize = 0;
+    if (const IoError error = file.Size(oldSize); error != IoOk)
+        return error;
+    std::vector<std::uint8_t> oldBytes;
+    const bool oldBytesKept = file.ReadPrefix(image.size(), oldBytes) == IoOk;
+    if (const IoError error = file.Reserve(image.size()); error != IoOk)
+        return error;
+    std::uint64_t freeBytes = 0;
+    if (const IoError error = file.FreeSpace(freeBytes); error != IoOk)
+        return error;
+    if (freeBytes < image.size())
+        return ENOSPC;
+
+    IoError error = file.WriteAt(0, image);
+    if (error == IoOk)
+        error = file.Sync();
+    if (error == IoOk)
+        error = file.Truncate(image.size());
+    if (error != IoOk && oldBytesKept) {
+        (void)file.WriteAt(0, oldBytes);
+        (void)file.Truncate(oldSize);
+        (void)file.Sync();
+        return error;
+    }
+    // The new game is whole on the disk now; what is left is making its length durable.
+    return error == IoOk ? file.Sync() : error;
+}
+
+IoError SaveInPlace(FileSystem& fs, const SaveTarget& target, std::span<const std::uint8_t> image) {
+    std::unique_ptr<ExistingFile> file;
+    if (const IoError error = fs.OpenExisting(target, file); error != IoOk)
+        return error;
+    return WriteInPlace(*file, image);
+}
+
+// A replacement would split a file with a second name from it, and cannot be made where the
+// folder is closed to the player or where the old file's owner cannot be kept; the file itself
+// is written then, as long as the player may write it.
+IoError Save(FileSystem& fs, const SaveTarget& target, std::span<const std::uint8_t> image) {
+    if (target.Exists && target.Links > 1)
+        return SaveInPlace(fs, target, image);
+    std::unique_ptr<ReplacementFile> file;
+    const IoError error = fs.CreateReplacement(target, file);
+    if (error == IoOk)
+        return WriteReplacement(*file, image);
+    if (target.Exists && (error == EACCES || error == EPERM))
+        return SaveInPlace(fs, target, image);
+    return error;
 }
 
 } // namespace
@@ -27,18 +85,16 @@ SaveResult WriteSavedGame(const std::string& path, const GameState& state, FileS
         return SaveFailed(InvalidFilename);
     const std::vector<std::uint8_t> image = EncodeSavedGame(state);
 
-    std::string temporaryPath;
-    std::unique_ptr<OutputFile> file;
-    if (const IoError error = fs.CreateTemporaryBeside(path, temporaryPath, file); error != IoOk)
+    SaveTarget target;
+    if (const IoError error = fs.Inspect(path, target); error != IoOk)
         return SaveFailed(error);
-
-    IoError error = WriteAll(*file, image);
-    if (error == IoOk)
-        error = fs.Replace(temporaryPath, path);
-    if (error != IoOk) {
-        (void)fs.Remove(temporaryPath);
+    // Only plain files are saved over; a file the player protected against writing stays
+    // protected.
+    if (target.Exists && (!target.Regular || !target.Writable))
+        return SaveFailed(EACCES);
+    fs.RemoveStaleTemporaryFiles(target.Folder);
+    if (const IoError error = Save(fs, target, image); error != IoOk)
         return SaveFailed(error);
-    }
     return {.Ok = true, .Error = {}};
 }
 

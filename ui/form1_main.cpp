@@ -98,8 +98,9 @@ TForm1::TForm1(RandomSource* rng)
             [this](const std::string& text) { DrawClockText(text); },
             [this](double wealth) { DrawMoney(wealth); }});
 
-    SaveDialog1 = [this] { return AskPathToSave(this); };
-    OpenDialog1 = [this] { return AskPathToOpen(this); };
+    auto dialogs = std::make_shared<SavedGameDialogs>(this);
+    SaveDialog1 = [dialogs] { return dialogs->AskPathToSave(); };
+    OpenDialog1 = [dialogs] { return dialogs->AskPathToOpen(); };
     EndProgram = [] { QCoreApplication::exit(0); };
 
     qApp->installEventFilter(this);

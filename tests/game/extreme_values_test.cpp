@@ -310,25 +310,83 @@ TEST(ExtremeFile, DamagedArticlesSellAndDeliverWithinTheirRange) {
     EXPECT_LT(game.State().Drinks[1].Stock, Max);
 }
 
-TEST(ExtremeFile, AClockInTheYear9999RunsIntoTheYear10000) {
+// Saves the game to a real file and loads it again: the game must never write a file that it
+// refuses.
+GameState SavedAndLoadedAgain(const GameState& state) {
+    char pattern[] = "/tmp/krugheim-resave-XXXXXX";
+    const int fd = ::mkstemp(pattern);
+    EXPECT_GE(fd, 0);
+    ::close(fd);
+    const SaveResult saved = WriteSavedGame(pattern, state);
+    EXPECT_TRUE(saved.Ok) << saved.Error;
+    const LoadResult loaded = ReadSavedGame(pattern, state.Controls);
+    std::remove(pattern);
+    EXPECT_TRUE(loaded.Ok) << loaded.Error;
+    EXPECT_EQ(EncodeSavedGame(loaded.Game), EncodeSavedGame(state));
+    return loaded.Game;
+}
+
+constexpr double Largest = std::numeric_limits<double>::max();
+
+TEST(ExtremeFile, TheClockStandsStillAtTheLastMinuteOf9999) {
     namespace D = Layout::Scalars;
-    Image image = ExtremeFile();
-    PutDouble(image, Scalar(D::GameClock), EncodeDateTime(9999, 12, 31, 23, 0));
-    PutDouble(image, Scalar(D::Debt), 1e300);
-    PutDouble(image, Scalar(D::Wealth), 1e301);
-    const LoadResult loaded = LoadThroughTheFile(image);
-    ASSERT_TRUE(loaded.Ok);
-    LoadedGame game(loaded.Game);
-    // 90 minutes to 00:30, then the day end.
-    ASSERT_EQ(game.PlayMinutes(91), 91);
-    EXPECT_EQ(game.Host.ClockText, "01.01.10000 09:00");
-    EXPECT_EQ(CountMessagesStartingWith(game.Host, "Die Kreditzinsen von 1E298 €"), 1);
-    // So far from 1899 a double holds the minute less exactly: the clock falls behind by a
-    // few milliseconds a day, and the next day end may come one tick late.
-    ASSERT_EQ(game.PlayMinutes(TicksPerDay + 1), TicksPerDay + 1);
-    EXPECT_EQ(CountMessagesStartingWith(game.Host, "Die Kreditzinsen von 1E298 €"), 2);
-    EXPECT_TRUE(game.Host.ClockText.starts_with("02.01.10000 09:0")) << game.Host.ClockText;
-    EXPECT_TRUE(std::isfinite(game.State().Wealth));
+    const std::pair<double, int> clocks[] = {
+        {EncodeDateTime(9999, 12, 31, 23, 57), 2}, // two minutes, then no more
+        {EncodeDateTime(9999, 12, 31, 23, 59, 30), 0},
+    };
+    for (const auto& [clock, minutesThatRun] : clocks) {
+        Image image = ExtremeFile();
+        PutDouble(image, Scalar(D::GameClock), clock);
+        const LoadResult loaded = LoadThroughTheFile(image);
+        ASSERT_TRUE(loaded.Ok);
+        LoadedGame game(loaded.Game);
+        game.Host.TimerOn = true;
+        game.PlayMinutes(minutesThatRun + 3);
+        EXPECT_EQ(game.State().GameClock, minutesThatRun == 0 ? clock : clock + 2.0 / 1440);
+        EXPECT_EQ(CountMessagesStartingWith(game.Host, "Der Kalender endet am 31.12.9999 um "
+                                                       "23:59. Die Zeit bleibt hier stehen."),
+                  3);
+        EXPECT_FALSE(game.Host.TimerOn);
+        EXPECT_FALSE(game.Host.QuitCalled);
+        SavedAndLoadedAgain(game.State());
+    }
+}
+
+// Sums beyond the double range end at the largest finite amount of their sign.
+TEST(ExtremeFile, MoneyStopsAtTheLargestFiniteAmount) {
+    namespace D = Layout::Scalars;
+    namespace L = Layout::Location;
+    const std::size_t drink1 = RecordAt(Sections[0], 1);
+    struct Case {
+        const char* What;
+        double Wealth, Debt, Rent;
+        bool Leased;
+        double FirstDrinkPrice;
+        double Expected;
+    };
+    const Case cases[] = {
+        {"delivery at a price of -1e308", 1e9, 0, 0, true, -1e308, Largest},
+        {"interest on a debt of 1e308", -1.79e308, 1e308, 0, false, 1, -Largest},
+        {"rent of -1e308", 1.7e308, 0, -1e308, true, 1, Largest},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        Image image = DealtGame();
+        PutDouble(image, Scalar(D::Wealth), c.Wealth);
+        PutDouble(image, Scalar(D::Debt), c.Debt);
+        PutDouble(image, Scalar(D::GameClock), EncodeDateTime(2026, 12, 8, 0, 30));
+        PutDouble(image, LocationAt(1) + L::RentPerDay, c.Rent);
+        image.at(LocationAt(1) + L::Leased) = c.Leased;
+        PutDouble(image, drink1 + Layout::Drink.PurchasePrice, c.FirstDrinkPrice);
+        PutInt32(image, drink1 + Layout::Drink.DeliveryMinutes, 2);
+        PutInt32(image, Control(Layout::Controls::StorageOrderQuantity), 500);
+        const LoadResult loaded = LoadThroughTheFile(image);
+        ASSERT_TRUE(loaded.Ok);
+        LoadedGame game(loaded.Game);
+        ASSERT_EQ(game.PlayMinutes(1), 1);
+        EXPECT_EQ(game.State().Wealth, c.Expected);
+        EXPECT_EQ(SavedAndLoadedAgain(game.State()).Wealth, c.Expected);
+    }
 }
 
 TEST(ExtremeFile, TheLargestDebtEndsTheGameAtTheFirstDayEnd) {

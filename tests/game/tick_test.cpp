@@ -340,13 +340,14 @@ TEST(DamagedGame, ExtremeFiguresKeepTheTickWellDefined) {
         a.DeliveryMinutes = i % 3 ? Min : 1;
         a.SalePrice = a.PurchasePrice = 1e308;
     });
-    s.Dishes[30].OnCard = false; // no win by infinite money
+    s.Dishes[30].OnCard = false; // no win by the largest money
     Hire(s, 1, "Hans Becker", Min);
-    s.GameClock = 1e300;
+    s.GameClock = EncodeDateTime(9999, 12, 30);
     for (int i = 0; i < 2000 && !host.QuitCalled; ++i)
         Tick(game);
     EXPECT_GE(pub.Variety, -100);
     EXPECT_LE(pub.Variety, 100);
     EXPECT_LT(s.Drinks[2].Stock, Max); // guests did buy
     EXPECT_EQ(s.Drinks[3].Stock, Max);
+    EXPECT_EQ(s.Wealth, std::numeric_limits<double>::max());
 }
