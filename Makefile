@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Das Krugheim: `make run` to play, `make test` to run every test.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo

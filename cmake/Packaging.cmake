@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the game (`make install`, `make uninstall`) and the Debian package (`make package`).
 
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the saved-game decoder. Whatever it accepts must survive a second
 // round through the codec unchanged, its clock and names must be usable by the game, and it
 // must be playable: the load is applied to a running game as "Laden" does, and a few hours

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a few valid saved games into the folder given as argument: the start of the fuzz
 // corpus, so that the fuzzer begins with files the decoder accepts.
 #include "fuzz/seed_games.h"

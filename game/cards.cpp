@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/cards.h"
 
 #include "game/int_math.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/name_tables.h"
 
 const std::array<std::string_view, 30> LocationNames = {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/file_system.h"
 #include "persistence/save_game.h"
 

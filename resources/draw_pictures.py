@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the two pictures of the entertainment dialog: a television set and musicians.
 
 Plain standard library: the shapes are rasterised with 4 x 4 supersampling into PPM files,

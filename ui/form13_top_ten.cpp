@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form13_top_ten.h"
 
 #include "game/top_ten.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Speichern" and "Laden" of the main window. Both run with the game timer stopped, so no
 // tick sees a game half saved or half loaded; a load that fails leaves the game untouched.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/sorted_names.h"
 
 #include "ui/printable_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/bank.h"
 #include "game/storage.h"
 #include "game/top_ten.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the model alone: the windows are replaced by a host that does nothing.
 #include "game/date_time.h"
 #include "game/game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two dialogs that rebuild from the game state whenever they are painted, timed in the
 // real windows: the top ten ("Top Ten", Form13) and the storage lists ("Lager", Form9), with
 // all 110 articles on the cards and sold counts near the top of the Integer range, as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: how long from the start of the process until the main window is on the screen,
 // and how much memory the program holds by then.
 //

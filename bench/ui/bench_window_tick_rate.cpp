@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many ticks a second the real main window achieves at "Schnell (3)", whose timer asks
 // for one every millisecond, how much processor time that takes, and how often the program
 // wakes up while the game stands still.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved games made by hand, with fields at values the game never writes, go the whole way a
 // file goes: read from disk, applied after the new-game step, then a full game day played on
 // the real generator. Run under the sanitizer build to see that nothing overflows or reads

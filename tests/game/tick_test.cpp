@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/date_time.h"
 #include "game/goals.h"
 #include "game/tick.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/save_game.h"
 #include "saved_game_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The management dialogs as a player reaches them: from a new game through the main window's
 // commands, up to the goals with the help of the reward keys.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/ui_test_support.h"
 #include "ui/form12_bank.h"
 #include "ui/form3_staff.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pacer that keeps "Schnell (3)" at a game minute per millisecond while the program wakes
 // up only once per screen frame, and late at that.
 
