@@ -27,7 +27,9 @@ const TLocation* GameState::Leased() const {
 }
 
 int ArticleCount(ArticleKind kind) {
-    return kind == ArticleKind::Drink ? DrinkCount : kind == ArticleKind::Wine ? WineCount : DishCount;
+    return kind == ArticleKind::Drink  ? DrinkCount
+           : kind == ArticleKind::Wine ? WineCount
+                                       : DishCount;
 }
 
 TArticle& Article(GameState& state, ArticleKind kind, int index) {

@@ -77,7 +77,7 @@ enum SpeedChoice : std::int32_t {
 struct ControlValues {
     bool TvPurchasable = true;
     bool MusiciansPurchasable = true;
-    std::int32_t SpeedIndex = SpeedNormal; // -1 = nothing selected
+    std::int32_t SpeedIndex = SpeedNormal;  // -1 = nothing selected
     std::int32_t MinStockLevel = 10;        // 0..100
     std::int32_t CardOrderQuantity = 20;    // 1..500
     std::int32_t StorageOrderQuantity = 20; // 1..500
@@ -89,9 +89,8 @@ struct ControlValues {
 int SpeedInterval(std::int32_t speedIndex);
 
 enum class ArticleKind : int { Drink = 0, Wine = 1, Dish = 2 };
-inline constexpr std::array<ArticleKind, 3> AllArticleKinds = {ArticleKind::Drink,
-                                                               ArticleKind::Wine,
-                                                               ArticleKind::Dish};
+inline constexpr std::array<ArticleKind, 3> AllArticleKinds = {
+    ArticleKind::Drink, ArticleKind::Wine, ArticleKind::Dish};
 
 constexpr int DrinkCount = 50;
 constexpr int WineCount = 30;

@@ -14,7 +14,9 @@ std::uint64_t SplitMix(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t Rotl(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 } // namespace
 
@@ -25,7 +27,8 @@ void GameRandom::Seed(std::uint64_t seed) {
 
 void GameRandom::Randomize() {
     auto now = std::chrono::system_clock::now().time_since_epoch();
-    Seed(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    Seed(static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 std::uint64_t GameRandom::Next() {

@@ -88,4 +88,6 @@ ShortString50 ShortString50::FromUtf8(std::string_view utf8) {
     return FromBytes(Utf8ToCp1252(utf8));
 }
 
-std::string ShortString50::ToUtf8() const { return Cp1252ToUtf8(Bytes()); }
+std::string ShortString50::ToUtf8() const {
+    return Cp1252ToUtf8(Bytes());
+}

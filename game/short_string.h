@@ -20,9 +20,7 @@ struct ShortString50 {
     static ShortString50 FromBytes(std::string_view cp1252);
 
     std::string ToUtf8() const;
-    std::string_view Bytes() const {
-        return {reinterpret_cast<const char*>(Chars.data()), Length};
-    }
+    std::string_view Bytes() const { return {reinterpret_cast<const char*>(Chars.data()), Length}; }
 
     // Names are compared exactly, byte for byte; bytes beyond Length do not count.
     friend bool operator==(const ShortString50& a, const ShortString50& b) {
