@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 #include "app/display.h"
+#include "ui/display_settings.h"
 #include "ui/forms.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
         return *commandLine.ExitCode;
     }
 
+    ChooseDisplaySettings();
     const std::unique_ptr<QApplication> app = OpenDisplay(argc, argv);
     // The icon lives in the window library's resources.
     Q_INIT_RESOURCE(krugheim);

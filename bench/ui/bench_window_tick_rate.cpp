@@ -20,6 +20,7 @@
 // firing on the machine. Runs on whatever platform Qt is given: offscreen in `make bench`, on
 // an X server through bench_x11_tick_rate.
 #include "game/game_state.h"
+#include "ui/display_settings.h"
 #include "ui/form11_event.h"
 #include "ui/form1_main.h"
 #include "ui/form2_lease.h"
@@ -467,6 +468,7 @@ std::string Format(const char* format, double value) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ChooseDisplaySettings(); // as the game does
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Das Krugheim"));
     QApplication::setQuitOnLastWindowClosed(false);
