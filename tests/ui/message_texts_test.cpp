@@ -6,6 +6,7 @@
 
 #include "game/bank.h"
 #include "game/cards.h"
+#include "game/date_time.h"
 #include "game/entertainment.h"
 #include "game/events.h"
 #include "game/prices.h"
@@ -112,6 +113,9 @@ std::vector<std::string> AllMessages() {
         for (const ArticleKind kind : AllArticleKinds)
             texts.push_back(DeliveryNoticeText(kind, *name, 599));
     }
+    GameState lastMinute;
+    lastMinute.GameClock = EncodeDateTime(9999, 12, 31, 23, 59);
+    add(TickMessages(lastMinute)); // the calendar's end
     for (const std::string& text :
          {SelectArticleToReorderMessage, NotEnoughMoneyForStockMessage, PriceNotANumberMessage,
           PriceNotPositiveMessage, CreditRefusedMessage, RepayMoreThanWealthMessage,
@@ -139,7 +143,7 @@ private slots:
         QTest::addColumn<QString>("text");
         for (const std::string& text : AllMessages())
             QTest::newRow(text.substr(0, 60).c_str()) << QString::fromStdString(text);
-        QCOMPARE(AllMessages().size(), 66u); // each kind of message is there
+        QCOMPARE(AllMessages().size(), 67u); // each kind of message is there
     }
 
     void everyMessageIsShownWhole() {
