@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/display_settings.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 void ChooseDisplaySettings() {
