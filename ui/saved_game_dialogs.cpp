@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QSettings>
+#include <QTreeView>
 
 namespace {
 const QString Filter = QStringLiteral("\"Das Krugheim\" Spielstände (*.krg)");
@@ -24,6 +26,13 @@ void KeepQtSettingsOffDisk() {
 void SetUp(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(Extension);
+    // Size, type and date fit their column ("14,1 KiB", not "14,...KiB"); the name takes the rest.
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 QString Run(QFileDialog& dialog) {
