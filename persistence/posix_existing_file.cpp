@@ -27,21 +27,7 @@ public:
     }
 
     IoError ReadPrefix(std::size_t count, std::vector<std::uint8_t>& bytes) override {
-        bytes.assign(count, 0);
-        std::size_t filled = 0;
-        while (filled < count) {
-            const ssize_t got = Retried([&] {
-                return ::pread(fd_.Get(), bytes.data() + filled, count - filled,
-                               static_cast<off_t>(filled));
-            });
-            if (got < 0)
-                return errno;
-            if (got == 0)
-                break;
-            filled += static_cast<std::size_t>(got);
-        }
-        bytes.resize(filled);
-        return IoOk;
+        return ReadPrefixOf(fd_.Get(), count, bytes);
     }
 
     IoError Reserve(std::uint64_t size) override {

@@ -77,11 +77,18 @@ IoError PosixFileSystem::ReadPrefix(const std::string& path, std::size_t count,
         return errno;
     if (!S_ISREG(info.st_mode))
         return S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    return ReadPrefixOf(file.Get(), count, bytes);
+}
+
+namespace PosixFiles {
+
+IoError ReadPrefixOf(int fd, std::size_t count, std::vector<std::uint8_t>& bytes) {
     bytes.assign(count, 0);
     std::size_t filled = 0;
     while (filled < count) {
-        const ssize_t got =
-            Retried([&] { return ::read(file.Get(), bytes.data() + filled, count - filled); });
+        const ssize_t got = Retried([&] {
+            return ::pread(fd, bytes.data() + filled, count - filled, static_cast<off_t>(filled));
+        });
         if (got < 0)
             return errno;
         if (got == 0)
@@ -91,8 +98,6 @@ IoError PosixFileSystem::ReadPrefix(const std::string& path, std::size_t count,
     bytes.resize(filled);
     return IoOk;
 }
-
-namespace PosixFiles {
 
 Descriptor::~Descriptor() {
     if (fd_ >= 0)

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Helpers shared by the POSIX implementation of the file system.
 namespace PosixFiles {
@@ -28,6 +29,9 @@ template <class Call> auto Retried(Call call) {
             return result;
     }
 }
+
+// Reads the first `count` bytes of an open regular file, fewer only when it is shorter.
+IoError ReadPrefixOf(int fd, std::size_t count, std::vector<std::uint8_t>& bytes);
 
 // Closes a descriptor at the end of its scope.
 class Descriptor {

@@ -9,6 +9,7 @@
 //
 // Run it offscreen (QT_QPA_PLATFORM=offscreen).
 #include "game/game_state.h"
+#include "hurried_player.h"
 #include "ui/form11_event.h"
 #include "ui/form1_main.h"
 #include "ui/form2_lease.h"
@@ -87,10 +88,7 @@ private:
     void AnswerEvent() {
         if (!Form11->isVisible())
             return;
-        QPushButton* answer = Form11->Button3->isVisibleTo(Form11)   ? Form11->Button3
-                              : Form11->Button2->isVisibleTo(Form11) ? Form11->Button2
-                                                                     : Form11->Button1;
-        answer->click();
+        AnswerShownEvent();
         QTimer::singleShot(0, this, [this] { AnswerEvent(); });
     }
 };

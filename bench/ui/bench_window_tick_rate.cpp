@@ -20,6 +20,7 @@
 // firing on the machine. Runs on whatever platform Qt is given: offscreen in `make bench`, on
 // an X server through bench_x11_tick_rate.
 #include "game/game_state.h"
+#include "hurried_player.h"
 #include "ui/display_settings.h"
 #include "ui/form11_event.h"
 #include "ui/form1_main.h"
@@ -79,14 +80,6 @@ void RunEventLoopFor(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-// The event window's answer a player in a hurry gives: "OK", else "Nein", else "Ja".
-void AnswerShownEvent() {
-    QPushButton* answer = Form11->Button3->isVisibleTo(Form11)   ? Form11->Button3
-                          : Form11->Button2->isVisibleTo(Form11) ? Form11->Button2
-                                                                 : Form11->Button1;
-    answer->click();
 }
 
 // Answers what stops the game as soon as it is on the screen: OK on a message box, and the
