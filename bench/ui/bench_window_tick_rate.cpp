@@ -525,9 +525,11 @@ int main(int argc, char** argv) {
     PrintRow("ticks per second while the timer ran", earlier.TicksPerSecond,
              Format("%.0f", (gameTicks - summary.StoppedTicks) / running),
              x11 ? ">= 990" : ">= 995");
+    // The processor targets were set for the offscreen run; on X11 the server's share is extra.
     PrintRow("processor time per tick", earlier.CpuPerTick, Format("%.1f us", perSecond.UsPerTick),
-             "<= 15 us");
-    PrintRow("processor load", earlier.Load, Format("%.1f %%", perSecond.LoadPercent), "<= 2 %");
+             x11 ? "-" : "<= 15 us");
+    PrintRow("processor load", earlier.Load, Format("%.1f %%", perSecond.LoadPercent),
+             x11 ? "-" : "<= 2 %");
     PrintRow("wake-ups per second, paused", "-", Format("%.0f", wakeups.Paused.Process), "<= 5");
     PrintRow("wake-ups per second, worst window while paused", "-",
              Format("%.0f", wakeups.Worst.Process), "a few");
