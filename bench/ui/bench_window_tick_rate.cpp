@@ -525,7 +525,8 @@ int main(int argc, char** argv) {
     PrintRow("ticks per second while the timer ran", earlier.TicksPerSecond,
              Format("%.0f", (gameTicks - summary.StoppedTicks) / running),
              x11 ? ">= 990" : ">= 995");
-    // The processor targets were set for the offscreen run; on X11 the server's share is extra.
+    // The processor targets were set for the offscreen run; on X11 the program also hands every
+    // frame to the server.
     PrintRow("processor time per tick", earlier.CpuPerTick, Format("%.1f us", perSecond.UsPerTick),
              x11 ? "-" : "<= 15 us");
     PrintRow("processor load", earlier.Load, Format("%.1f %%", perSecond.LoadPercent),
