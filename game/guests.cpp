@@ -6,6 +6,7 @@
 #include "game/money.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,14 +19,23 @@ int Draw(RandomSource& rng, std::int64_t n) {
     return rng.Random(ClampToInt32(n));
 }
 
-template <int N>
-void AddMargins(const OneBasedArray<TArticle, N>& articles, double& sum, int& count) {
+template <int N, class Add>
+void AddMargins(const OneBasedArray<TArticle, N>& articles, double& sum, int& count, Add add) {
     for (const TArticle& article : articles) {
         if (article.OnCard) {
-            sum = SaturatedSum(sum, SaturatedDifference(article.SalePrice, article.PurchasePrice));
+            sum = add(sum, article.SalePrice, article.PurchasePrice);
             ++count;
         }
     }
+}
+
+template <class Add> double MeanMargin(const GameState& state, Add add) {
+    double sum = 0;
+    int count = 0;
+    AddMargins(state.Drinks, sum, count, add);
+    AddMargins(state.Wines, sum, count, add);
+    AddMargins(state.Dishes, sum, count, add);
+    return count == 0 ? 0.0 : sum / count;
 }
 
 int EmployedCount(const GameState& state) {
@@ -113,12 +123,15 @@ template <int N> void ServeWish(Game& game, OneBasedArray<TArticle, N>& articles
 } // namespace
 
 double pve(const GameState& state) {
-    double sum = 0;
-    int count = 0;
-    AddMargins(state.Drinks, sum, count);
-    AddMargins(state.Wines, sum, count);
-    AddMargins(state.Dishes, sum, count);
-    return count == 0 ? 0.0 : sum / count;
+    // Once a sum leaves the double range it never comes back, so a finite plain sum is the
+    // held one. Only prices near the range's ends, from a saved game, need the second pass.
+    const double plain = MeanMargin(
+        state, [](double sum, double sale, double purchase) { return sum + (sale - purchase); });
+    if (std::isfinite(plain))
+        return plain;
+    return MeanMargin(state, [](double sum, double sale, double purchase) {
+        return SaturatedSum(sum, SaturatedDifference(sale, purchase));
+    });
 }
 
 double ComputePriceRating(const GameState& state) {

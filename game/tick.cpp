@@ -110,15 +110,21 @@ bool IsDayEnd(double clock) {
     return now.Hour == 0 && now.Minute == 30;
 }
 
-double NextClock(double clock) {
-    return clock + (IsDayEnd(clock) ? NightBreak : OneMinute);
+// Where the clock goes in this tick: 09:00 after the day end at 00:30, else a minute on.
+struct ClockStep {
+    bool DayEnd;
+    double Next;
+};
+
+ClockStep NextClockStep(double clock) {
+    const bool dayEnd = IsDayEnd(clock);
+    return {dayEnd, clock + (dayEnd ? NightBreak : OneMinute)};
 }
 
 // Returns false on bankruptcy.
-bool AdvanceClock(GameState& state, GameHost& host) {
-    const bool dayEnd = IsDayEnd(state.GameClock);
-    state.GameClock = NextClock(state.GameClock);
-    if (!dayEnd)
+bool AdvanceClock(GameState& state, GameHost& host, const ClockStep& step) {
+    state.GameClock = step.Next;
+    if (!step.DayEnd)
         return true;
     ChargeInterest(state, host);
     PayWages(state, host);
@@ -185,7 +191,9 @@ TickOutcome Tick(Game& game) {
     }
     // A saved game holds no later clock, so time stands still here; the game can still be
     // saved and loaded, and every further start of the timer says why nothing moves.
-    if (!ClockInRange(NextClock(state.GameClock))) {
+    // Nothing before the clock step moves the clock, so its step is worked out once.
+    const ClockStep clockStep = NextClockStep(state.GameClock);
+    if (!ClockInRange(clockStep.Next)) {
         host.SetTimerEnabled(false);
         host.ShowMessage(std::string(EndOfCalendarMessage));
         return TickOutcome::ClockAtItsEnd;
@@ -198,7 +206,7 @@ TickOutcome Tick(Game& game) {
 
     const double priceRating = PriceGaugeStep(game);
 
-    if (!AdvanceClock(state, host))
+    if (!AdvanceClock(state, host, clockStep))
         return TickOutcome::GameOver;
     host.SetClockText(ClockText(state.GameClock));
 
