@@ -78,18 +78,10 @@ protected:
         if (event->type() != QEvent::Show)
             return false;
         if (auto* box = qobject_cast<QMessageBox*>(watched))
-            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+            PressOkSoon(box);
         else if (watched == Form11)
-            QTimer::singleShot(0, this, [this] { AnswerEvent(); });
+            QTimer::singleShot(0, this, [this] { AnswerEventUntilClosed(this); });
         return false;
-    }
-
-private:
-    void AnswerEvent() {
-        if (!Form11->isVisible())
-            return;
-        AnswerShownEvent();
-        QTimer::singleShot(0, this, [this] { AnswerEvent(); });
     }
 };
 

@@ -107,22 +107,15 @@ protected:
             return false;
         if (box && AnswerMessages) {
             ++Messages;
-            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+            PressOkSoon(box);
         } else if (!box && AnswerEvents) {
             ++Events;
-            QTimer::singleShot(0, this, [this] { AnswerEvent(); });
+            QTimer::singleShot(0, this, [this] { AnswerEventUntilClosed(this); });
         }
         return false;
     }
 
 private:
-    void AnswerEvent() {
-        if (!Form11->isVisible())
-            return;
-        AnswerShownEvent();
-        QTimer::singleShot(0, this, [this] { AnswerEvent(); });
-    }
-
     const QElapsedTimer& clock_;
 };
 
