@@ -8,21 +8,17 @@
 // readings are then taken at 1/30, 1/3 and the whole of it.
 //
 // Run it offscreen (QT_QPA_PLATFORM=offscreen).
+#include "full_pub.h"
 #include "game/game_state.h"
 #include "hurried_player.h"
 #include "ui/form11_event.h"
 #include "ui/form1_main.h"
-#include "ui/form2_lease.h"
-#include "ui/form7_settings.h"
 #include "ui/forms.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <array>
@@ -36,7 +32,6 @@ namespace {
 
 constexpr int DefaultSeconds = 30 * 60;
 constexpr int CycleMilliseconds = 100;
-constexpr int PlentyOfStock = 1000000000;
 
 struct Reading {
     double Minutes = 0;
@@ -116,39 +111,6 @@ private:
     std::size_t next_ = 0;
 };
 
-void PressRewardKey(int key) {
-    Form1->FormKeyUp(key, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-}
-
-// A pub with every article known and all but one on the cards with stock for good, the whole
-// staff employed and money for the rent; delivery notices off, then "Schnell (3)".
-void SetUpTheGame() {
-    Form1->Button1->click(); // "Spiel starten"
-    Form1->Button2->click();
-    Form2->Button3->click(); // "Pachten" the first location shown
-    for (int key : {Qt::Key_F9, Qt::Key_F10, Qt::Key_F11})
-        PressRewardKey(key);
-    for (int i = 0; i < 10; ++i)
-        PressRewardKey(Qt::Key_F12);
-    GameState& state = Form1->state();
-    for (ArticleKind kind : AllArticleKinds) {
-        for (int i = 1; i <= ArticleCount(kind); ++i) {
-            TArticle& article = Article(state, kind, i);
-            article.OnCard = true;
-            article.SalePrice = article.PurchasePrice + 1.5;
-            article.Stock = PlentyOfStock;
-        }
-    }
-    state.Dishes[DishCount].OnCard = false; // so that the goals are never reached
-    for (TStaffMember& member : state.StaffPool)
-        member.Employed = true;
-    Form1->vermoegenanzeigen();
-    Form1->Button15->click(); // "Einstellungen"
-    Form7->CheckBox1->setChecked(false);
-    Form7->RadioItems[SpeedFast]->click();
-    Form7->close();
-}
-
 void Print(const Reading& reading) {
     std::printf("%-28s %9.1f %12.2f MB %12.2f MB %10ld\n", "", reading.Minutes, reading.ResidentMb,
                 reading.HeapMb, reading.WindowsShown);
@@ -168,7 +130,8 @@ int main(int argc, char** argv) {
     Answerer answerer;
     app.installEventFilter(&answerer);
     Form1->show();
-    SetUpTheGame();
+    SetUpAFullPub();
+    ChooseSpeed(SpeedFast);
 
     const double clockBefore = Form1->state().GameClock;
     const int seconds = RunSeconds();

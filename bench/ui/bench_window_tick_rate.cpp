@@ -19,24 +19,20 @@
 // quiet machine. A bare 1 ms timer, measured first, shows the floor of processor time per
 // firing on the machine. Runs on whatever platform Qt is given: offscreen in `make bench`, on
 // an X server through bench_x11_tick_rate.
+#include "full_pub.h"
 #include "game/game_state.h"
 #include "hurried_player.h"
 #include "ui/display_settings.h"
 #include "ui/form11_event.h"
 #include "ui/form1_main.h"
-#include "ui/form2_lease.h"
-#include "ui/form7_settings.h"
 #include "ui/forms.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -56,7 +52,6 @@ constexpr int MeasuredMilliseconds = 10000;
 constexpr int ReferenceMilliseconds = 2000;
 constexpr int SettleMilliseconds = 250;
 constexpr int IdleMilliseconds = 1000;
-constexpr int PlentyOfStock = 1000000000;
 
 double CpuSeconds() {
     timespec now{};
@@ -236,28 +231,6 @@ BareTimer MeasureBareTimer() {
     return {firings / (MsSince(wall) / 1000), 1e6 * cpu / std::max(firings, 1)};
 }
 
-void PressRewardKey(int key) {
-    Form1->FormKeyUp(key, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-}
-
-void LeaseAPub() {
-    Form1->Button2->click();
-    Form2->Button3->click(); // "Pachten" the first location shown
-}
-
-// All but one article on the cards with stock for good and a margin of 1.50 each.
-void FillTheCards(GameState& state) {
-    for (ArticleKind kind : AllArticleKinds) {
-        for (int i = 1; i <= ArticleCount(kind); ++i) {
-            TArticle& article = Article(state, kind, i);
-            article.OnCard = true;
-            article.SalePrice = article.PurchasePrice + 1.5;
-            article.Stock = PlentyOfStock;
-        }
-    }
-    state.Dishes[DishCount].OnCard = false;
-}
-
 // The game's generator, counting the ticks: every tick draws its event roll exactly once.
 // With ForceEvent the next roll raises a random event.
 class TickCountingRandom final : public RandomSource {
@@ -276,27 +249,6 @@ public:
 private:
     GameRandom inner_;
 };
-
-void SetUpTheGame() {
-    Form1->Button1->click(); // "Spiel starten"
-    LeaseAPub();
-    for (int key : {Qt::Key_F9, Qt::Key_F10, Qt::Key_F11})
-        PressRewardKey(key);
-    for (int i = 0; i < 10; ++i)
-        PressRewardKey(Qt::Key_F12);
-    GameState& state = Form1->state();
-    FillTheCards(state);
-    for (TStaffMember& member : state.StaffPool)
-        member.Employed = true;
-    Form1->vermoegenanzeigen();
-}
-
-void ChooseSpeed(int speed) {
-    Form1->Button15->click(); // "Einstellungen"
-    Form7->CheckBox1->setChecked(false);
-    Form7->RadioItems[speed]->click();
-    Form7->FormClose();
-}
 
 void WaitUntilShown(QWidget* window) {
     while (!(window->windowHandle() && window->windowHandle()->isExposed()))
@@ -472,7 +424,7 @@ int main(int argc, char** argv) {
     Form1->show();
     WaitUntilShown(Form1);
 
-    SetUpTheGame();
+    SetUpAFullPub();
     TickLog ticks(wall);
     QObject::connect(Form1->Timer1, &TGameTimer::wakeUpEnded, [&] { ticks.Note(rng.Ticks); });
     const double clockBefore = Form1->state().GameClock;
