@@ -18,14 +18,38 @@ CommandLine Answer(int exitCode, const QString& text) {
 CommandLine Mistake(const QString& what) {
     return Answer(UsageError, QStringLiteral("krugheim: %1 (Hilfe: krugheim --help)\n").arg(what));
 }
+
+// The options by which Qt lets every program choose its display, style and window; Qt reads
+// them itself when it starts, so they are accepted here and left in the command line for it.
+void AcceptQtsOwnOptions(QCommandLineParser& parser) {
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                             "geometry", "qwindowgeometry", "title", "qwindowtitle", "icon",
+                             "qwindowicon", "style", "stylesheet", "session", "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setValueName(QStringLiteral("Wert"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Das Krugheim – eine Wirtschaftssimulation: Sie führen eine Kneipe."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's "--help-all" would promise Qt's options, which the usage text leaves to Qt's manual.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Zeigt Hilfe zu den Kommandozeilenoptionen an."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    AcceptQtsOwnOptions(parser);
+    // As in every Qt program, "-platform" is one option, not eight letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addPositionalArgument(
         QStringLiteral("Spielstand"),
         QStringLiteral("Ein Spielstand (*.krg), der beim Start geladen wird wie mit „Laden“."),
@@ -33,8 +57,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     if (!parser.parse(arguments))
         return Mistake(parser.errorText());
-    // "--help-all" would add Qt's own options, which the game does not offer here.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+    if (parser.isSet(help))
         return Answer(0, parser.helpText());
     if (parser.isSet(version))
         return Answer(0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),

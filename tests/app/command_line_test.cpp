@@ -46,9 +46,13 @@ private slots:
             << QStringList{"--version"} << 0 << "Das Krugheim " KRUGHEIM_VERSION "\n";
         QTest::newRow("unknown option") << QStringList{"--schnell"} << 2 << "";
         QTest::newRow("unknown short option") << QStringList{"-x", "a.krg"} << 2 << "";
+        QTest::newRow("--help-all promises nothing") << QStringList{"--help-all"} << 2 << "";
+        QTest::newRow("a word after one dash") << QStringList{"-schnell"} << 2 << "";
         QTest::newRow("two saved games") << QStringList{"a.krg", "b.krg"} << 2 << "";
         QTest::newRow("no display") << QStringList{} << 1 << "";
         QTest::newRow("no display for a saved game") << QStringList{"a.krg"} << 1 << "";
+        QTest::newRow("Qt's own options go to Qt")
+            << QStringList{"-platform", "xcb", "-style=Fusion", "-reverse", "a.krg"} << 1 << "";
     }
     void answersWithoutDisplay() {
         QFETCH(QStringList, arguments);
