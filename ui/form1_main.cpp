@@ -385,9 +385,14 @@ bool TForm1::TimerEnabled() const {
     return Timer1->isActive();
 }
 
-void TForm1::SetTimerInterval(int milliseconds) {
-    // At full speed the timer wakes up once per screen frame, when the displays are drawn.
+// At full speed the timer wakes up once per screen frame, when the displays are drawn; the
+// window may have moved to another screen since the last start.
+void TForm1::PaceTimerToScreen() {
     Timer1->setShortestWait(static_cast<int>(displays_->ScreenFramePeriod().count()));
+}
+
+void TForm1::SetTimerInterval(int milliseconds) {
+    PaceTimerToScreen();
     Timer1->setInterval(milliseconds);
     displays_->TimerChanged();
 }
@@ -402,7 +407,7 @@ void TForm1::SetTimerEnabled(bool enabled) {
     if (!enabled)
         Timer1->stop();
     else if (!Timer1->isActive() && !game_.Ending) {
-        Timer1->setShortestWait(static_cast<int>(displays_->ScreenFramePeriod().count()));
+        PaceTimerToScreen();
         Timer1->start();
     }
     displays_->TimerChanged();

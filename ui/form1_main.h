@@ -156,6 +156,7 @@ private:
     void DrawClockText(const std::string& text);
     void DrawMoney(double wealth);
     void WriteMoneyLabels(double wealth);
+    void PaceTimerToScreen();
 
     std::unique_ptr<RandomSource> ownRng_;
     Game game_;
