@@ -83,14 +83,15 @@ IoError PosixFileSystem::OpenExisting(const SaveTarget& target,
     // the links lead to, and a link put in its place since then is not written through.
     const auto open = [&](int mode) {
         return Retried([&] {
-            return ::open(target.Path.c_str(), mode | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            return ::openat(target.Folder->Get(), target.Name.c_str(),
+                            mode | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         });
     };
     int fd = open(O_RDWR);
     if (fd < 0 && errno == EACCES)
         fd = open(O_WRONLY);
     if (fd < 0)
-        return errno;
+        return errno == ELOOP ? EACCES : errno;
     auto opened = std::make_unique<PosixExistingFile>(fd);
     struct stat info {};
     if (::fstat(fd, &info) != 0)

@@ -14,15 +14,6 @@ bool IsFileName(const std::string& path) {
     return !path.empty() && path.back() != '/' && path.find('\0') == std::string::npos;
 }
 
-IoError WriteReplacement(ReplacementFile& file, std::span<const std::uint8_t> image) {
-    IoError error = file.Write(image);
-    if (error == IoOk)
-        error = file.Sync();
-    if (error == IoOk)
-        error = file.Commit();
-    return error;
-}
-
 // Overwrites the file where it stands. A full disk must not leave half a game where a whole
 // one stood: the blocks for the new bytes are reserved and the free space is checked before
 // the first byte changes (a copy-on-write file system needs new blocks even to overwrite),
@@ -64,17 +55,36 @@ IoError SaveInPlace(FileSystem& fs, const SaveTarget& target, std::span<const st
     return WriteInPlace(*file, image);
 }
 
-// A replacement would split a file with a second name from it, and cannot be made where the
-// folder is closed to the player or where the old file's owner cannot be kept; the file itself
-// is written then, as long as the player may write it.
+// The save by replacement. `inPlaceInstead` tells a failure that writing the file itself may
+// overcome: no new file can be made or given the old one's owner (a folder closed to the
+// player, another user's file), or it cannot take the old one's place (a file that is a mount
+// point of its own).
+IoError SaveByReplacement(FileSystem& fs, const SaveTarget& target,
+                          std::span<const std::uint8_t> image, bool& inPlaceInstead) {
+    std::unique_ptr<ReplacementFile> file;
+    IoError error = fs.CreateReplacement(target, file);
+    if (error != IoOk) {
+        inPlaceInstead = error == EACCES || error == EPERM;
+        return error;
+    }
+    error = file->Write(image);
+    if (error == IoOk)
+        error = file->Sync();
+    if (error == IoOk) {
+        error = file->Commit();
+        inPlaceInstead = error == EBUSY || error == EXDEV;
+    }
+    return error;
+}
+
+// A replacement would split a file with a second name from it; such a file is written in
+// place.
 IoError Save(FileSystem& fs, const SaveTarget& target, std::span<const std::uint8_t> image) {
     if (target.Exists && target.Links > 1)
         return SaveInPlace(fs, target, image);
-    std::unique_ptr<ReplacementFile> file;
-    const IoError error = fs.CreateReplacement(target, file);
-    if (error == IoOk)
-        return WriteReplacement(*file, image);
-    if (target.Exists && (error == EACCES || error == EPERM))
+    bool inPlaceInstead = false;
+    const IoError error = SaveByReplacement(fs, target, image, inPlaceInstead);
+    if (inPlaceInstead && target.Exists)
         return SaveInPlace(fs, target, image);
     return error;
 }
@@ -93,7 +103,7 @@ SaveResult WriteSavedGame(const std::string& path, const GameState& state, FileS
     // protected.
     if (target.Exists && (!target.Regular || !target.Writable))
         return SaveFailed(EACCES);
-    fs.RemoveStaleTemporaryFiles(target.Folder);
+    fs.RemoveStaleTemporaryFiles(target);
     if (const IoError error = Save(fs, target, image); error != IoOk)
         return SaveFailed(error);
     return {.Ok = true, .Error = {}};
