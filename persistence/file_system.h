@@ -79,7 +79,10 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Looks at what `path` names, following symbolic links to the file they lead to.
+    // Looks at what `path` names, following symbolic links to the file they lead to. As the
+    // kernel's protection of shared folders does (fs.protected_symlinks), EACCES for a link in
+    // a sticky, world-writable folder that belongs neither to the player nor to the folder's
+    // owner.
     [[nodiscard]] virtual IoError Inspect(const std::string& path, SaveTarget& target) = 0;
     // A new file in the target's folder with the owner, group, permissions and extended
     // attributes the target had when inspected (or those a new file there gets). EPERM when

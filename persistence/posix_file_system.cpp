@@ -46,6 +46,17 @@ IoError ReadLink(int folder, const std::string& name, std::string& target) {
     }
 }
 
+// The game follows the last link of a path on its own, so it applies the kernel's rule for
+// shared folders such as /tmp (fs.protected_symlinks) as well: there another user's link is
+// not followed, lest it lead the save into a file of the player's.
+bool MayFollow(int folder, const struct stat& link) {
+    struct stat info {};
+    if (::fstat(folder, &info) != 0)
+        return false;
+    const bool shared = (info.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == info.st_uid;
+}
+
 // A name in a folder, with nothing found under it yet.
 SaveTarget TargetIn(const Folder& folder, const std::string& name) {
     SaveTarget target;
@@ -103,6 +114,8 @@ IoError PosixFileSystem::Inspect(const std::string& path, SaveTarget& target) {
             target = Found(folder, name, info);
             return IoOk;
         }
+        if (!MayFollow(folder->Get(), info))
+            return EACCES;
         std::string linkTarget;
         if (const IoError error = ReadLink(folder->Get(), name, linkTarget); error != IoOk)
             return error;

@@ -362,6 +362,52 @@ TEST_F(SavedGameFile, OrdinaryUserSavesWhereverTheFileMayBeWritten) {
     }
 }
 
+// In a shared sticky folder such as /tmp, another user's link is not followed (as the kernel's
+// fs.protected_symlinks would not): it could lead the save into any file of the player's.
+TEST_F(SavedGameFile, LinkOfAnotherUserInASharedStickyFolderIsNotFollowed) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "the cases need files of three users";
+    constexpr uid_t player = 4242; // a user of its own, neither the folder's owner nor Nobody
+    struct Case {
+        const char* What;
+        mode_t FolderMode;
+        uid_t LinkOwner;
+        const char* LeadsTo; // relative to folder_
+        const char* Error;
+    };
+    const Case cases[] = {
+        {"another user's link to the player's file", 01777, Nobody, "spieler/wichtig.krg",
+         "File access denied"},
+        {"another user's link to a new file", 01777, Nobody, "spieler/neu.krg",
+         "File access denied"},
+        {"the player's own link", 01777, player, "spieler/wichtig.krg", ""},
+        {"the folder owner's link", 01777, 0, "spieler/wichtig.krg", ""},
+        {"another user's link, folder not sticky", 0777, Nobody, "spieler/wichtig.krg", ""},
+    };
+    const fs::path own = folder_ / "spieler";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        fs::remove_all(own);
+        fs::remove(target_);
+        fs::create_directory(own);
+        WriteBytes(own / "wichtig.krg", EncodeSavedGame(OldGame()));
+        for (const fs::path& mine : {own, own / "wichtig.krg"})
+            ASSERT_EQ(::chown(mine.c_str(), player, player), 0);
+        ASSERT_EQ(::chmod(folder_.c_str(), c.FolderMode), 0);
+        fs::create_symlink(c.LeadsTo, target_);
+        ASSERT_EQ(::lchown(target_.c_str(), c.LinkOwner, c.LinkOwner), 0);
+        const Image before = ReadBytes(folder_ / c.LeadsTo); // empty for a file not there
+
+        const std::optional<std::string> error = SaveAs(player, target_, NewGame());
+        ASSERT_TRUE(error);
+        EXPECT_EQ(*error, c.Error);
+        EXPECT_TRUE(fs::is_symlink(target_));
+        EXPECT_EQ(ReadBytes(folder_ / c.LeadsTo),
+                  *error == "" ? EncodeSavedGame(NewGame()) : before);
+        EXPECT_EQ(FilesIn(own), std::vector<std::string>{"wichtig.krg"});
+    }
+}
+
 // ---- failures in the middle of a save ----
 
 enum class Step {
