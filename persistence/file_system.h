@@ -38,7 +38,6 @@ struct SaveTarget {
     uid_t Owner = 0;
     gid_t Group = 0;
     mode_t Mode = 0;
-    std::uint64_t Links = 0;
 };
 
 // A new file beside the target that takes the target's place only on Commit; until then the
@@ -56,7 +55,8 @@ public:
     [[nodiscard]] virtual IoError Commit() = 0;
 };
 
-// The target itself, opened to be overwritten in place.
+// The target itself, opened to be overwritten in place and locked against loads (see
+// FileSystem::ReadPrefix) for as long as this object lives.
 class ExistingFile {
 public:
     virtual ~ExistingFile() = default;
@@ -94,7 +94,8 @@ public:
     // Removes what earlier saves into the target's folder left behind when they were killed;
     // files of a save still running are kept.
     virtual void RemoveStaleTemporaryFiles(const SaveTarget& target) = 0;
-    // Reads the first `count` bytes of a file, fewer only when the file is shorter.
+    // Reads the first `count` bytes of a file, fewer only when the file is shorter, and not
+    // while a save writes it in place.
     [[nodiscard]] virtual IoError ReadPrefix(const std::string& path, std::size_t count,
                                              std::vector<std::uint8_t>& bytes) = 0;
 };

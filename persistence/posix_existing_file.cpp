@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The target file opened for a save in place: the primitive steps, which the saved-game writer
-// puts together so that a full disk never leaves a half-written file (see WriteInPlace).
+// puts together so that a full disk never leaves a half-written file and a failed write is
+// undone (see WriteInPlace).
 #include "persistence/file_system.h"
 #include "persistence/posix_files.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -98,6 +100,9 @@ IoError PosixFileSystem::OpenExisting(const SaveTarget& target,
         return errno;
     if (!S_ISREG(info.st_mode))
         return EACCES;
+    // Loads wait for the whole new game (see ReadPrefix).
+    if (const IoError error = LockFile(fd, LOCK_EX); error != IoOk)
+        return error;
     file = std::move(opened);
     return IoOk;
 }

@@ -91,7 +91,6 @@ SaveTarget Found(const Folder& folder, const std::string& name, struct stat info
     target.Owner = info.st_uid;
     target.Group = info.st_gid;
     target.Mode = info.st_mode & 07777;
-    target.Links = info.st_nlink;
     return target;
 }
 
@@ -140,6 +139,8 @@ IoError PosixFileSystem::ReadPrefix(const std::string& path, std::size_t count,
         return errno;
     if (!S_ISREG(info.st_mode))
         return S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    if (const IoError error = LockFile(file.Get(), LOCK_SH); error != IoOk)
+        return error;
     return ReadPrefixOf(file.Get(), count, bytes);
 }
 

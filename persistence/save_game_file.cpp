@@ -18,7 +18,9 @@ bool IsFileName(const std::string& path) {
 // one stood: the blocks for the new bytes are reserved and the free space is checked before
 // the first byte changes (a copy-on-write file system needs new blocks even to overwrite),
 // the file is cut to its new length only when the new bytes are on the disk, and should a
-// step fail before that all the same, the old bytes, kept in memory, are written back.
+// step fail before that all the same, the old bytes, kept in memory, are written back. A save
+// killed, or a machine that stops, in the middle of the write can still leave a file that is
+// part old and part new game; that is why this way is taken only where no other works.
 IoError WriteInPlace(ExistingFile& file, std::span<const std::uint8_t> image) {
     std::uint64_t oldSize = 0;
     if (const IoError error = file.Size(oldSize); error != IoOk)
@@ -77,11 +79,9 @@ IoError SaveByReplacement(FileSystem& fs, const SaveTarget& target,
     return error;
 }
 
-// A replacement would split a file with a second name from it; such a file is written in
-// place.
+// Files with more names are replaced as well: the chosen name gets the new game whole or not
+// at all, and the other names keep the earlier game as a file of their own.
 IoError Save(FileSystem& fs, const SaveTarget& target, std::span<const std::uint8_t> image) {
-    if (target.Exists && target.Links > 1)
-        return SaveInPlace(fs, target, image);
     bool inPlaceInstead = false;
     const IoError error = SaveByReplacement(fs, target, image, inPlaceInstead);
     if (inPlaceInstead && target.Exists)

@@ -221,18 +221,6 @@ TEST_F(SavedGameFile, SaveOntoASymbolicLinkWritesTheFileItLeadsTo) {
     }
 }
 
-TEST_F(SavedGameFile, FileWithASecondNameIsWrittenInPlace) {
-    SaveOldGame();
-    fs::create_hard_link(target_, folder_ / "zweitname.krg");
-    const FileFacts before = FactsOf(target_);
-    ASSERT_TRUE(WriteSavedGame(target_, NewGame()).Ok);
-    for (const char* name : {"spielstand.krg", "zweitname.krg"})
-        EXPECT_EQ(ReadBytes(folder_ / name), EncodeSavedGame(NewGame())) << name;
-    EXPECT_EQ(FactsOf(target_).Inode, before.Inode);
-    EXPECT_EQ(FactsOf(target_).Links, 2u);
-    EXPECT_EQ(FilesIn(folder_).size(), 2u);
-}
-
 TEST_F(SavedGameFile, RootKeepsOwnerGroupModeAndAttributesOfAPlayersFile) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root can save over another user's file";
@@ -618,7 +606,7 @@ TEST_F(SavedGameFile, SaveAndLoadWhereTheSystemRefusesACallTheyCanDoWithout) {
         {"no locks (EOPNOTSUPP)", SYS_flock, EOPNOTSUPP, Way::Named, "/"},
         {"no locks (ENOSYS)", SYS_flock, ENOSYS, Way::Named, "/"},
         {"no locks, in place", SYS_flock, ENOLCK, Way::InPlace, "/"},
-        {"failing locks", SYS_flock, EIO, Way::Named, "I/O error 5/"},
+        {"failing locks", SYS_flock, EIO, Way::Named, "I/O error 5/I/O error 5"},
         {"unnamed file cannot be named", SYS_linkat, ENOENT, Way::Unnamed, "/"},
     };
     for (const Case& c : cases) {
@@ -789,7 +777,7 @@ TEST_F(SmallFileSystem, FullDiskLeavesAFileSavedInPlaceAsItWas) {
     }
 }
 
-// ---- saves that were killed ----
+// ---- saves that were killed or run while the game is loaded ----
 
 // Saves in a child process that is killed half-way through writing at `step`; whether it was.
 bool SaveKilledHalfWay(const fs::path& target, Step step, Way way = Way::Unnamed) {
@@ -809,6 +797,63 @@ TEST_F(SavedGameFile, KilledSaveLeavesNothingOrIsClearedAtTheNextSave) {
     ASSERT_EQ(FilesIn(folder_).size(), 2u);
     ASSERT_TRUE(WriteSavedGame(target_, NewGame()).Ok);
     EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"spielstand.krg"});
+}
+
+// A file with a second name is replaced under the chosen name like any other, so that a save
+// killed at any moment leaves each name a whole game; the other name keeps the earlier one.
+TEST_F(SavedGameFile, FileWithASecondNameIsReplacedUnderTheChosenNameOnly) {
+    (void)MountTmpfs("size=1m"); // where a torn write shows page by page; a disk shows it too
+    const fs::path second = folder_ / "zweitname.krg";
+    const Image newBytes = EncodeSavedGame(NewGame());
+    const auto startOver = [&] {
+        fs::remove(target_);
+        fs::remove(second);
+        SaveOldGame();
+        fs::create_hard_link(target_, second);
+    };
+    for (const Step killedAt : {Step::Write, Step::WriteAt}) {
+        SCOPED_TRACE(killedAt == Step::Write ? "killed writing a new file"
+                                             : "killed where a write in place would be");
+        startOver();
+        (void)SaveKilledHalfWay(target_, killedAt);
+        const Image saved = ReadBytes(target_);
+        EXPECT_TRUE(saved == oldBytes_ || saved == newBytes);
+        EXPECT_EQ(ReadBytes(second), oldBytes_);
+    }
+    startOver();
+    ASSERT_TRUE(WriteSavedGame(target_, NewGame()).Ok);
+    EXPECT_EQ(ReadBytes(target_), newBytes);
+    EXPECT_EQ(ReadBytes(second), oldBytes_);
+    EXPECT_EQ(FactsOf(target_).Links, 1u);
+    EXPECT_EQ(FilesIn(folder_).size(), 2u);
+}
+
+// A load while another process writes the file in place waits for the whole new game.
+TEST_F(SavedGameFile, LoadWaitsForASaveInPlace) {
+    (void)MountTmpfs("size=1m"); // where a load reads a torn write most often; a disk as well
+    SaveOldGame();
+    int halfWritten[2];
+    ASSERT_EQ(::pipe(halfWritten), 0);
+    const pid_t saver = ::fork();
+    if (saver == 0) {
+        const auto pause = [&] {
+            (void)!::write(halfWritten[1], "h", 1);
+            ::usleep(200'000);
+        };
+        FaultyFileSystem pausing({Step::WriteAt, IoOk, SavedGameSize / 2, pause}, Way::InPlace);
+        ::_exit(WriteSavedGame(target_, NewGame(), pausing).Ok ? 0 : 1);
+    }
+    char signal = 0;
+    const bool paused = ::read(halfWritten[0], &signal, 1) == 1;
+    const LoadResult loaded = ReadSavedGame(target_, {});
+    int status = 0;
+    ::waitpid(saver, &status, 0);
+    ::close(halfWritten[0]);
+    ::close(halfWritten[1]);
+    ASSERT_TRUE(paused);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(loaded.Ok) << loaded.Error;
+    ExpectSameGame(loaded.Game, NewGame());
 }
 
 TEST_F(SavedGameFile, TemporaryFileOfASaveStillRunningIsKept) {
