@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 // The few file operations a saved game needs, behind an interface so that tests can make any
@@ -18,18 +19,30 @@ constexpr IoError InvalidFilename = -2;     // a name that cannot denote a file,
 // The text the game shows for a failed file operation, e.g. "Disk full" or "I/O error 5".
 std::string IoErrorText(IoError error);
 
-// What a save finds under the name the player chose.
+namespace PosixFiles {
+class Descriptor;
+}
+
+// What a save finds under the name the player chose, recorded once: later steps work on the
+// folder and take the permissions found here, also should the name be given to something
+// else in between.
 struct SaveTarget {
-    std::string Path;   // the file to write: the chosen name, or where its symbolic links lead
-    std::string Folder; // the folder of Path
+    std::shared_ptr<PosixFiles::Descriptor> Folder; // the folder the file is in, opened
+    std::string Name;                               // the file's name in Folder
     bool Exists = false;
     bool Regular = false;  // a plain file, not a folder, pipe or device
     bool Writable = false; // the player may write into it
-    std::uint64_t Links = 0;
+    // The file as it was found: open to read its extended attributes (empty where it could not
+    // be opened), and its owner, group and permission bits.
+    std::shared_ptr<PosixFiles::Descriptor> File;
+    uid_t Owner = 0;
+    gid_t Group = 0;
+    mode_t Mode = 0;
 };
 
 // A new file beside the target that takes the target's place only on Commit; until then the
-// target stays as it was, and a file never committed disappears with this object.
+// target stays as it was. A file never committed is removed with this object (one that a
+// killed save left is removed by a later save, see RemoveStaleTemporaryFiles).
 class ReplacementFile {
 public:
     virtual ~ReplacementFile() = default;
@@ -37,11 +50,13 @@ public:
     [[nodiscard]] virtual IoError Write(std::span<const std::uint8_t> bytes) = 0;
     // Returns only when the data is on the disk.
     [[nodiscard]] virtual IoError Sync() = 0;
-    // Atomically puts the file in the target's place and makes that durable.
+    // Atomically puts the file in the target's place and makes that durable. EBUSY or EXDEV
+    // when the target cannot be replaced, e.g. a file that is a mount point of its own.
     [[nodiscard]] virtual IoError Commit() = 0;
 };
 
-// The target itself, opened to be overwritten in place.
+// The target itself, opened to be overwritten in place and locked against loads (see
+// FileSystem::ReadPrefix) for as long as this object lives.
 class ExistingFile {
 public:
     virtual ~ExistingFile() = default;
@@ -64,26 +79,31 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Looks at what `path` names, following symbolic links to the file they lead to.
+    // Looks at what `path` names, following symbolic links to the file they lead to. As the
+    // kernel's protection of shared folders does (fs.protected_symlinks), EACCES for a link in
+    // a sticky, world-writable folder that belongs neither to the player nor to the folder's
+    // owner.
     [[nodiscard]] virtual IoError Inspect(const std::string& path, SaveTarget& target) = 0;
     // A new file in the target's folder with the owner, group, permissions and extended
-    // attributes of the target (or those a new file there gets). EPERM when these cannot be
-    // given to it.
+    // attributes the target had when inspected (or those a new file there gets). EPERM when
+    // these cannot be given to it, EACCES when the name no longer denotes a plain file.
     [[nodiscard]] virtual IoError CreateReplacement(const SaveTarget& target,
                                                     std::unique_ptr<ReplacementFile>& file) = 0;
     [[nodiscard]] virtual IoError OpenExisting(const SaveTarget& target,
                                                std::unique_ptr<ExistingFile>& file) = 0;
-    // Removes what earlier saves into `folder` left behind when they were killed; files of a
-    // save still running are kept.
-    virtual void RemoveStaleTemporaryFiles(const std::string& folder) = 0;
-    // Reads the first `count` bytes of a file, fewer only when the file is shorter.
+    // Removes what earlier saves into the target's folder left behind when they were killed;
+    // files of a save still running are kept.
+    virtual void RemoveStaleTemporaryFiles(const SaveTarget& target) = 0;
+    // Reads the first `count` bytes of a file, fewer only when the file is shorter, and not
+    // while a save writes it in place.
     [[nodiscard]] virtual IoError ReadPrefix(const std::string& path, std::size_t count,
                                              std::vector<std::uint8_t>& bytes) = 0;
 };
 
-// The real file system, through the POSIX calls. Replacements are written as unnamed files
-// (O_TMPFILE) that get a name only to be renamed over the target, where the file system
-// allows it; `unnamedReplacements` = false always uses named temporary files.
+// The real file system, through the POSIX calls, working inside the target's folder by its
+// descriptor. Replacements are written as unnamed files (O_TMPFILE) that get a name only to
+// be renamed over the target, where the system allows it; `unnamedReplacements` = false
+// always uses named temporary files.
 class PosixFileSystem final : public FileSystem {
 public:
     explicit PosixFileSystem(bool unnamedReplacements = true)
@@ -93,7 +113,7 @@ public:
     IoError CreateReplacement(const SaveTarget& target,
                               std::unique_ptr<ReplacementFile>& file) override;
     IoError OpenExisting(const SaveTarget& target, std::unique_ptr<ExistingFile>& file) override;
-    void RemoveStaleTemporaryFiles(const std::string& folder) override;
+    void RemoveStaleTemporaryFiles(const SaveTarget& target) override;
     IoError ReadPrefix(const std::string& path, std::size_t count,
                        std::vector<std::uint8_t>& bytes) override;
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The target file opened for a save in place: the primitive steps, which the saved-game writer
-// puts together so that a full disk never leaves a half-written file (see WriteInPlace).
+// puts together so that a full disk never leaves a half-written file and a failed write is
+// undone (see WriteInPlace).
 #include "persistence/file_system.h"
 #include "persistence/posix_files.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -83,20 +85,24 @@ IoError PosixFileSystem::OpenExisting(const SaveTarget& target,
     // the links lead to, and a link put in its place since then is not written through.
     const auto open = [&](int mode) {
         return Retried([&] {
-            return ::open(target.Path.c_str(), mode | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            return ::openat(target.Folder->Get(), target.Name.c_str(),
+                            mode | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         });
     };
     int fd = open(O_RDWR);
     if (fd < 0 && errno == EACCES)
         fd = open(O_WRONLY);
     if (fd < 0)
-        return errno;
+        return errno == ELOOP ? EACCES : errno;
     auto opened = std::make_unique<PosixExistingFile>(fd);
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return errno;
     if (!S_ISREG(info.st_mode))
         return EACCES;
+    // Loads wait for the whole new game (see ReadPrefix).
+    if (const IoError error = LockFile(fd, LOCK_EX); error != IoOk)
+        return error;
     file = std::move(opened);
     return IoOk;
 }

@@ -3,8 +3,11 @@
 #include "persistence/posix_files.h"
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace PosixFiles;
@@ -14,10 +17,25 @@ namespace {
 // Links lead on for at most this many steps, as the kernel's own limit for paths.
 constexpr int MostLinkSteps = 40;
 
-IoError ReadLink(const std::string& path, std::string& target) {
+using Folder = std::shared_ptr<Descriptor>;
+
+// Opens the folder of `path` (taken from `base` when relative) and names the file in it.
+IoError Locate(int base, const std::string& path, Folder& folder, std::string& name) {
+    if (path.empty() || path.back() == '/')
+        return EISDIR;
+    const int fd = Retried(
+        [&] { return ::openat(base, FolderOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC); });
+    if (fd < 0)
+        return errno;
+    folder = std::make_shared<Descriptor>(fd);
+    name = path.substr(path.rfind('/') + 1);
+    return IoOk;
+}
+
+IoError ReadLink(int folder, const std::string& name, std::string& target) {
     std::string buffer(256, '\0');
     for (;;) {
-        const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        const ssize_t length = ::readlinkat(folder, name.c_str(), buffer.data(), buffer.size());
         if (length < 0)
             return errno;
         if (static_cast<std::size_t>(length) < buffer.size()) {
@@ -28,39 +46,83 @@ IoError ReadLink(const std::string& path, std::string& target) {
     }
 }
 
-// A relative link leads from the folder the link lies in.
-std::string Follow(const std::string& link, const std::string& linkTarget) {
-    if (!linkTarget.empty() && linkTarget.front() == '/')
-        return linkTarget;
-    return FolderOf(link) + "/" + linkTarget;
+// The game follows the last link of a path on its own, so it applies the kernel's rule for
+// shared folders such as /tmp (fs.protected_symlinks) as well: there another user's link is
+// not followed, lest it lead the save into a file of the player's.
+bool MayFollow(int folder, const struct stat& link) {
+    struct stat info {};
+    if (::fstat(folder, &info) != 0)
+        return false;
+    const bool shared = (info.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == info.st_uid;
+}
+
+// A name in a folder, with nothing found under it yet.
+SaveTarget TargetIn(const Folder& folder, const std::string& name) {
+    SaveTarget target;
+    target.Folder = folder;
+    target.Name = name;
+    return target;
+}
+
+// Records an existing file. A plain file is opened, without following a link put in its
+// place since, to read its extended attributes later; the record comes from what was opened.
+SaveTarget Found(const Folder& folder, const std::string& name, struct stat info) {
+    SaveTarget target = TargetIn(folder, name);
+    target.Exists = true;
+    if (S_ISREG(info.st_mode)) {
+        const auto open = [&](int mode) {
+            return Retried([&] {
+                return ::openat(folder->Get(), name.c_str(),
+                                mode | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            });
+        };
+        int fd = open(O_RDONLY);
+        if (fd < 0 && errno == EACCES)
+            fd = open(O_WRONLY);
+        if (fd >= 0) {
+            target.File = std::make_shared<Descriptor>(fd);
+            if (::fstat(fd, &info) != 0)
+                target.File.reset();
+        }
+    }
+    target.Regular = S_ISREG(info.st_mode);
+    target.Writable = ::faccessat(folder->Get(), name.c_str(), W_OK, AT_EACCESS) == 0;
+    target.Owner = info.st_uid;
+    target.Group = info.st_gid;
+    target.Mode = info.st_mode & 07777;
+    return target;
 }
 
 } // namespace
 
 IoError PosixFileSystem::Inspect(const std::string& path, SaveTarget& target) {
-    std::string current = path;
+    Folder folder;
+    std::string name;
+    if (const IoError error = Locate(AT_FDCWD, path, folder, name); error != IoOk)
+        return error;
     for (int step = 0; step <= MostLinkSteps; ++step) {
         struct stat info {};
-        if (::lstat(current.c_str(), &info) != 0) {
+        if (::fstatat(folder->Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
                 return errno;
-            target = {.Path = current, .Folder = FolderOf(current)};
+            target = TargetIn(folder, name);
             return IoOk;
         }
-        if (S_ISLNK(info.st_mode)) {
-            std::string linkTarget;
-            if (const IoError error = ReadLink(current, linkTarget); error != IoOk)
-                return error;
-            current = Follow(current, linkTarget);
-            continue;
+        if (!S_ISLNK(info.st_mode)) {
+            target = Found(folder, name, info);
+            return IoOk;
         }
-        target = {.Path = current,
-                  .Folder = FolderOf(current),
-                  .Exists = true,
-                  .Regular = S_ISREG(info.st_mode),
-                  .Writable = ::faccessat(AT_FDCWD, current.c_str(), W_OK, AT_EACCESS) == 0,
-                  .Links = info.st_nlink};
-        return IoOk;
+        if (!MayFollow(folder->Get(), info))
+            return EACCES;
+        std::string linkTarget;
+        if (const IoError error = ReadLink(folder->Get(), name, linkTarget); error != IoOk)
+            return error;
+        // A relative link leads from the folder the link lies in.
+        Folder next;
+        if (const IoError error = Locate(folder->Get(), linkTarget, next, name); error != IoOk)
+            return error;
+        folder = std::move(next);
     }
     return ELOOP;
 }
@@ -77,6 +139,8 @@ IoError PosixFileSystem::ReadPrefix(const std::string& path, std::size_t count,
         return errno;
     if (!S_ISREG(info.st_mode))
         return S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    if (const IoError error = LockFile(file.Get(), LOCK_SH); error != IoOk)
+        return error;
     return ReadPrefixOf(file.Get(), count, bytes);
 }
 
@@ -99,9 +163,41 @@ IoError ReadPrefixOf(int fd, std::size_t count, std::vector<std::uint8_t>& bytes
     return IoOk;
 }
 
+IoError LockFile(int fd, int operation) {
+    using namespace std::chrono_literals;
+    const auto giveUp = std::chrono::steady_clock::now() + 3s;
+    for (;;) {
+        if (Retried([&] { return ::flock(fd, operation | LOCK_NB); }) == 0)
+            return IoOk;
+        const IoError error = errno;
+        if (error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS)
+            return IoOk;
+        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= giveUp)
+            return error;
+        std::this_thread::sleep_for(5ms);
+    }
+}
+
+void UnlinkIfSameFile(int folder, const char* name, int fd) {
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd, &opened) == 0 && ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        opened.st_dev == named.st_dev && opened.st_ino == named.st_ino)
+        ::unlinkat(folder, name, 0);
+}
+
 Descriptor::~Descriptor() {
     if (fd_ >= 0)
         ::close(fd_);
+}
+
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -19,7 +19,8 @@ constexpr std::string_view Prefix = ".krugheim-save-";
 constexpr std::size_t SuffixLength = 12;
 constexpr std::string_view Digits = "0123456789abcdef";
 
-// A save running now holds the lock on its file; one that was killed holds nothing.
+// A save running now holds the lock on its file; one that was killed holds nothing. Where the
+// file system has no locks, no file is taken for stale.
 bool IsStale(int fd) {
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
         return false;
@@ -27,33 +28,27 @@ bool IsStale(int fd) {
     return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// Only the very file found stale is removed, not one that took its name since.
 void RemoveIfStale(int folder, const char* name) {
     int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno == EACCES)
         fd = ::openat(folder, name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     const Descriptor file(fd);
-    if (!file.Valid() || !IsStale(file.Get()))
-        return;
-    struct stat opened {};
-    struct stat named {};
-    if (::fstat(file.Get(), &opened) == 0 &&
-        ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-        opened.st_dev == named.st_dev && opened.st_ino == named.st_ino)
-        ::unlinkat(folder, name, 0);
+    // Only the very file found stale is removed, not one that took its name since.
+    if (file.Valid() && IsStale(file.Get()))
+        UnlinkIfSameFile(folder, name, file.Get());
 }
 
 } // namespace
 
 namespace PosixFiles {
 
-std::string TemporaryPathIn(const std::string& folder) {
+std::string TemporaryName() {
     std::random_device entropy;
     std::uint64_t bits = (std::uint64_t{entropy()} << 32) | entropy();
-    std::string path = folder + "/" + std::string(Prefix);
+    std::string name(Prefix);
     for (std::size_t i = 0; i < SuffixLength; ++i, bits >>= 4)
-        path += Digits[bits & 15];
-    return path;
+        name += Digits[bits & 15];
+    return name;
 }
 
 bool IsTemporaryName(std::string_view name) {
@@ -65,10 +60,15 @@ bool IsTemporaryName(std::string_view name) {
 
 } // namespace PosixFiles
 
-void PosixFileSystem::RemoveStaleTemporaryFiles(const std::string& folder) {
-    DIR* listing = ::opendir(folder.c_str());
-    if (listing == nullptr)
+void PosixFileSystem::RemoveStaleTemporaryFiles(const SaveTarget& target) {
+    const int folder = ::openat(target.Folder->Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
         return;
+    DIR* listing = ::fdopendir(folder);
+    if (listing == nullptr) {
+        ::close(folder);
+        return;
+    }
     while (const dirent* entry = ::readdir(listing))
         if (IsTemporaryName(entry->d_name))
             RemoveIfStale(::dirfd(listing), entry->d_name);

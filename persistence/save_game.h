@@ -12,12 +12,18 @@
 // The saved-game file ("*.krg"): the byte image of the whole game state and of the eight
 // values the settings and entertainment dialogs hold, 14456 bytes, little-endian, no header.
 //
-// Saving never destroys an existing file and keeps what it is: the image goes to a new file
-// beside it, which takes the owner, group, permissions and extended attributes of the old one
-// and replaces it only when every byte is written and on the disk. A symbolic link stays a
-// link and its target is saved; a file with a second name, or one in a folder closed to the
-// player, is overwritten in place, never half (see WriteInPlace). Loading never leaves a
-// half-loaded game: the file is read and checked completely before anything is handed out,
+// A save replaces the file: the image goes to a new file beside it, which takes the owner,
+// group, permissions and extended attributes of the old one and takes its place only when
+// every byte is written and on the disk, so that a save that fails or is killed leaves the old
+// game whole. A symbolic link stays a link and the file it leads to is saved, except for a
+// link that another user put into a shared sticky folder such as /tmp. A file with more names
+// is replaced under the chosen one; the other names keep the earlier game. Only where no
+// replacement can be made or put in place (a folder closed to the player, another user's
+// file, a file that is a mount point) is the file overwritten in place: a failed write or a
+// full disk then leaves the old game (see WriteInPlace), but a save killed during that write
+// leaves part of each. Such a write holds an exclusive lock on the file and a load a shared
+// one, so a load never reads a file that a save of this game is writing. Loading never leaves
+// a half-loaded game: the file is read and checked completely before anything is handed out,
 // and the caller applies it (after its new-game step) only on success.
 
 constexpr std::size_t SavedGameSize = 14456;
@@ -55,10 +61,11 @@ LoadResult DecodeSavedGame(std::span<const std::uint8_t> image, const ControlVal
 LoadResult ReadSavedGame(const std::string& path, const ControlValues& current);
 LoadResult ReadSavedGame(const std::string& path, const ControlValues& current, FileSystem& fs);
 
-// Writes `state` to `path` safely. On failure the file at `path` is as it was before, no
-// temporary file is left behind, and Error is the game's text for it ("Disk full", "File
-// access denied", "Invalid filename", ...). Temporary files that killed saves left in the
-// folder are removed.
+// Writes `state` to `path` as described above. On failure the file at `path` holds the game
+// it held before (after a failed write in place, as far as the old bytes could be written
+// back), no temporary file is left behind, and Error is the game's text for it ("Disk full",
+// "File access denied", "Invalid filename", ...). Temporary files that killed saves left in
+// the folder are removed.
 SaveResult WriteSavedGame(const std::string& path, const GameState& state);
 SaveResult WriteSavedGame(const std::string& path, const GameState& state, FileSystem& fs);
 

@@ -14,20 +14,13 @@ bool IsFileName(const std::string& path) {
     return !path.empty() && path.back() != '/' && path.find('\0') == std::string::npos;
 }
 
-IoError WriteReplacement(ReplacementFile& file, std::span<const std::uint8_t> image) {
-    IoError error = file.Write(image);
-    if (error == IoOk)
-        error = file.Sync();
-    if (error == IoOk)
-        error = file.Commit();
-    return error;
-}
-
 // Overwrites the file where it stands. A full disk must not leave half a game where a whole
 // one stood: the blocks for the new bytes are reserved and the free space is checked before
 // the first byte changes (a copy-on-write file system needs new blocks even to overwrite),
 // the file is cut to its new length only when the new bytes are on the disk, and should a
-// step fail before that all the same, the old bytes, kept in memory, are written back.
+// step fail before that all the same, the old bytes, kept in memory, are written back. A save
+// killed, or a machine that stops, in the middle of the write can still leave a file that is
+// part old and part new game; that is why this way is taken only where no other works.
 IoError WriteInPlace(ExistingFile& file, std::span<const std::uint8_t> image) {
     std::uint64_t oldSize = 0;
     if (const IoError error = file.Size(oldSize); error != IoOk)
@@ -64,17 +57,34 @@ IoError SaveInPlace(FileSystem& fs, const SaveTarget& target, std::span<const st
     return WriteInPlace(*file, image);
 }
 
-// A replacement would split a file with a second name from it, and cannot be made where the
-// folder is closed to the player or where the old file's owner cannot be kept; the file itself
-// is written then, as long as the player may write it.
-IoError Save(FileSystem& fs, const SaveTarget& target, std::span<const std::uint8_t> image) {
-    if (target.Exists && target.Links > 1)
-        return SaveInPlace(fs, target, image);
+// The save by replacement. `inPlaceInstead` tells a failure that writing the file itself may
+// overcome: no new file can be made or given the old one's owner (a folder closed to the
+// player, another user's file), or it cannot take the old one's place (a file that is a mount
+// point of its own).
+IoError SaveByReplacement(FileSystem& fs, const SaveTarget& target,
+                          std::span<const std::uint8_t> image, bool& inPlaceInstead) {
     std::unique_ptr<ReplacementFile> file;
-    const IoError error = fs.CreateReplacement(target, file);
+    IoError error = fs.CreateReplacement(target, file);
+    if (error != IoOk) {
+        inPlaceInstead = error == EACCES || error == EPERM;
+        return error;
+    }
+    error = file->Write(image);
     if (error == IoOk)
-        return WriteReplacement(*file, image);
-    if (target.Exists && (error == EACCES || error == EPERM))
+        error = file->Sync();
+    if (error == IoOk) {
+        error = file->Commit();
+        inPlaceInstead = error == EBUSY || error == EXDEV;
+    }
+    return error;
+}
+
+// Files with more names are replaced as well: the chosen name gets the new game whole or not
+// at all, and the other names keep the earlier game as a file of their own.
+IoError Save(FileSystem& fs, const SaveTarget& target, std::span<const std::uint8_t> image) {
+    bool inPlaceInstead = false;
+    const IoError error = SaveByReplacement(fs, target, image, inPlaceInstead);
+    if (inPlaceInstead && target.Exists)
         return SaveInPlace(fs, target, image);
     return error;
 }
@@ -93,7 +103,7 @@ SaveResult WriteSavedGame(const std::string& path, const GameState& state, FileS
     // protected.
     if (target.Exists && (!target.Regular || !target.Writable))
         return SaveFailed(EACCES);
-    fs.RemoveStaleTemporaryFiles(target.Folder);
+    fs.RemoveStaleTemporaryFiles(target);
     if (const IoError error = Save(fs, target, image); error != IoOk)
         return SaveFailed(error);
     return {.Ok = true, .Error = {}};
