@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/display.h"
+#include "app/missing_display.h"
 
 #include <QByteArray>
 #include <cstdio>
@@ -7,28 +8,18 @@
 #include <cstring>
 
 namespace {
-QByteArray Describe(const char* variable) {
-    const QByteArray value = qgetenv(variable);
-    return value.isEmpty() ? QByteArray(variable) + " nicht gesetzt"
-                           : QByteArray(variable) + "=" + value;
-}
-
 // In force only while the application connects to the display. Qt reports a display it
 // cannot reach with several lines and then aborts; the player gets one line and a plain exit.
 void ReportMissingDisplay(QtMsgType type, const QMessageLogContext& context,
                           const QString& message) {
     const bool platformNoise = context.category && std::strncmp(context.category, "qt.qpa", 6) == 0;
     if (type == QtFatalMsg) {
-        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-        const QByteArray where = platform.isEmpty()
-                                     ? Describe("DISPLAY") + ", " + Describe("WAYLAND_DISPLAY")
-                                     : "QT_QPA_PLATFORM=" + platform;
-        std::fprintf(stderr, "krugheim: Keine grafische Anzeige erreichbar (%s).\n",
-                     where.constData());
+        const MissingDisplay missing = ExplainMissingDisplay();
+        std::fputs(missing.Message.constData(), stderr);
         std::fflush(stdout);
         std::fflush(stderr);
         // Qt is half set up: no destructor may run now.
-        std::_Exit(1);
+        std::_Exit(missing.ExitCode);
     }
     // What the platform says while it connects is only the prelude to the fatal message.
     if (platformNoise && type != QtCriticalMsg)
