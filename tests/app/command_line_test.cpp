@@ -102,7 +102,8 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("expectedOut"); // a part of the standard output
         QTest::newRow("--help") << QStringList{"--help"} << 0 << "-v, --version";
-        QTest::newRow("-h") << QStringList{"-h"} << 0 << "[Spielstand]";
+        QTest::newRow("-h names the program, not its path")
+            << QStringList{"-h"} << 0 << "Aufruf: krugheim [Optionen] [Spielstand]\n";
         QTest::newRow("--version")
             << QStringList{"--version"} << 0 << "Das Krugheim " KRUGHEIM_VERSION "\n";
         QTest::newRow("unknown option") << QStringList{"--schnell"} << 2 << "";
