@@ -3,6 +3,7 @@
 #include "app/missing_display.h"
 
 #include <QByteArray>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,11 +27,24 @@ void ReportMissingDisplay(QtMsgType type, const QMessageLogContext& context,
         return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
+
+// X11 window managers and docks tie a window to its desktop entry by the window's class, which
+// Qt takes from the application's name once, when it makes its first window. The class is the
+// app id, as the window's id on Wayland is; the name stays the player's.
+void NameWindowClass() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral(KRUGHEIM_APP_ID));
+    QWindow().create();
+    QCoreApplication::setApplicationName(name);
+}
 } // namespace
 
 std::unique_ptr<QApplication> OpenDisplay(int& argc, char* argv[]) {
     const QtMessageHandler previous = qInstallMessageHandler(ReportMissingDisplay);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    NameWindowClass();
     return application;
 }

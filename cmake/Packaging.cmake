@@ -33,8 +33,14 @@ if(TARGET krugheim)
             execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
                                     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/krugheim\")
         endif()")
-    install(FILES resources/${KRUGHEIM_APP_ID}.desktop
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    # The desktop entry starts the game by its full path, as /usr/games is not on every PATH.
+    # The prefix is the one installed into (/usr for the package), known only at install time.
+    set(desktop_entry ${CMAKE_BINARY_DIR}/installed/${KRUGHEIM_APP_ID}.desktop)
+    install(CODE "
+        set(KRUGHEIM_PROGRAM_PATH \"\${CMAKE_INSTALL_PREFIX}/games/krugheim\")
+        configure_file(\"${CMAKE_SOURCE_DIR}/resources/${KRUGHEIM_APP_ID}.desktop.in\"
+                       \"${desktop_entry}\" @ONLY)")
+    install(FILES ${desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES resources/${KRUGHEIM_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES resources/${KRUGHEIM_APP_ID}.mime.xml
