@@ -102,5 +102,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # are laid out for and Qt's German texts are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
+# Qt's Wayland plugin is recommended, not required: every X11 session, and every Wayland
+# session with XWayland, runs the game through the X11 plugin. Where neither is there, the game
+# names the package it lacks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)
