@@ -58,13 +58,22 @@ install: build
 uninstall:
 	@cmake --build $(BUILD_DIR) --target uninstall
 
-# The .deb, checked by lintian as a distribution would.
+# The .deb, checked by lintian as a distribution would. Every file in it carries the time of
+# the last commit (or of the changelog's last entry, outside git), so that two builds of one
+# commit give the same package byte for byte. Packed once more from a fresh staging folder a
+# second later, it must come out the same: the moment of packing does not get in.
+package: export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || \
+	date -d "$$(sed -n 's/^ -- .*>  //p' resources/debian/changelog | head -n1)" +%s)
 package:
 	@$(call configure,package)
 	@cmake --build $(BUILD_DIR) --target krugheim krugheim_docs
-	@rm -f $(BUILD_DIR)/krugheim_*.deb
+	@rm -rf $(BUILD_DIR)/krugheim_*.deb $(BUILD_DIR)/package-again
 	cd $(BUILD_DIR) && cpack -G DEB
 	lintian --pedantic --fail-on error,warning $(BUILD_DIR)/krugheim_*.deb
+	@sleep 1
+	@cd $(BUILD_DIR) && cpack -G DEB -B $(abspath $(BUILD_DIR))/package-again >/dev/null
+	cmp $(BUILD_DIR)/krugheim_*.deb $(BUILD_DIR)/package-again/krugheim_*.deb
+	@echo "$$(ls $(BUILD_DIR)/krugheim_*.deb): reproducible, files dated $$(date -ud @$$SOURCE_DATE_EPOCH)"
 
 clean:
 	rm -rf build build-sanitize build-fuzz

@@ -5,5 +5,6 @@
 #include <memory>
 
 // Creates the application and with it the connection to the display. Without a display the
-// program ends here with a one-line message and exit code 1, instead of Qt's abort.
+// program ends here with a one-line message, instead of Qt's abort: exit code 1 when no display
+// is reachable, 3 when one is but Qt lacks the plugin for it (app/missing_display.h).
 std::unique_ptr<QApplication> OpenDisplay(int& argc, char* argv[]);

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
+#include <vector>
 
 namespace {
 void NameApplication() {
@@ -24,9 +25,13 @@ void SpeakGerman(QTranslator& qtTexts) {
         QCoreApplication::installTranslator(&qtTexts);
 }
 
-// Help, version and mistakes are answered before any display is needed.
-CommandLine ReadCommandLine(int& argc, char* argv[]) {
-    QCoreApplication withoutDisplay(argc, argv);
+// Help, version and mistakes are answered before any display is needed. The usage text names
+// the program as the player calls it, not by the path it was started from.
+CommandLine ReadCommandLine(int argc, char* argv[]) {
+    std::vector<char*> arguments(argv, argv + argc + 1); // with the closing null
+    char programName[] = "krugheim";
+    arguments.front() = programName;
+    QCoreApplication withoutDisplay(argc, arguments.data());
     NameApplication();
     QTranslator qtTexts;
     SpeakGerman(qtTexts);

@@ -8,19 +8,20 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(KRUGHEIM_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/krugheim)
 
-# The manual page and the changelog go into the package compressed, without name or time
+# The manual pages and the changelog go into the package compressed, without name or time
 # stamp, so that the same sources give the same package.
 set(KRUGHEIM_COMPRESSED_DOCS)
-foreach(doc resources/krugheim.6 resources/debian/changelog)
-    get_filename_component(name ${doc} NAME)
-    set(compressed ${CMAKE_BINARY_DIR}/docs/${name}.gz)
+foreach(doc krugheim.6 de/krugheim.6 debian/changelog)
+    set(copy ${CMAKE_BINARY_DIR}/docs/${doc})
+    get_filename_component(folder ${copy} DIRECTORY)
     add_custom_command(
-        OUTPUT ${compressed}
-        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${doc} ${CMAKE_BINARY_DIR}/docs/${name}
-        COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/docs/${name}
-        DEPENDS ${CMAKE_SOURCE_DIR}/${doc}
+        OUTPUT ${copy}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/${doc} ${copy}
+        COMMAND gzip -9nf ${copy}
+        DEPENDS ${CMAKE_SOURCE_DIR}/resources/${doc}
         VERBATIM)
-    list(APPEND KRUGHEIM_COMPRESSED_DOCS ${compressed})
+    list(APPEND KRUGHEIM_COMPRESSED_DOCS ${copy}.gz)
 endforeach()
 add_custom_target(krugheim_docs ALL DEPENDS ${KRUGHEIM_COMPRESSED_DOCS})
 
@@ -33,8 +34,14 @@ if(TARGET krugheim)
             execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
                                     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/krugheim\")
         endif()")
-    install(FILES resources/${KRUGHEIM_APP_ID}.desktop
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    # The desktop entry starts the game by its full path, as /usr/games is not on every PATH.
+    # The prefix is the one installed into (/usr for the package), known only at install time.
+    set(desktop_entry ${CMAKE_BINARY_DIR}/installed/${KRUGHEIM_APP_ID}.desktop)
+    install(CODE "
+        set(KRUGHEIM_PROGRAM_PATH \"\${CMAKE_INSTALL_PREFIX}/games/krugheim\")
+        configure_file(\"${CMAKE_SOURCE_DIR}/resources/${KRUGHEIM_APP_ID}.desktop.in\"
+                       \"${desktop_entry}\" @ONLY)")
+    install(FILES ${desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES resources/${KRUGHEIM_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES resources/${KRUGHEIM_APP_ID}.mime.xml
@@ -49,7 +56,10 @@ if(TARGET krugheim)
                 RENAME ${KRUGHEIM_APP_ID}.png)
     endforeach()
     install(FILES ${CMAKE_BINARY_DIR}/docs/krugheim.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-    install(FILES resources/debian/copyright ${CMAKE_BINARY_DIR}/docs/changelog.gz
+    # The game speaks German, and so does `man -L de 6 krugheim`.
+    install(FILES ${CMAKE_BINARY_DIR}/docs/de/krugheim.6.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man6)
+    install(FILES resources/debian/copyright ${CMAKE_BINARY_DIR}/docs/debian/changelog.gz
             DESTINATION ${KRUGHEIM_DOC_DIR})
 
     # A plain `make install` tells the desktop about the new file type and entry at once (the
@@ -92,5 +102,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # are laid out for and Qt's German texts are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
+# Qt's Wayland plugin is recommended, not required: every X11 session, and every Wayland
+# session with XWayland, runs the game through the X11 plugin. Where neither is there, the game
+# names the package it lacks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)
