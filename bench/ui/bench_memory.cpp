@@ -5,7 +5,8 @@
 // and 30 minutes of wall time; the growth from minute 1 to minute 30 should stay below 1 MB.
 //
 // KRUGHEIM_MEMORY_BENCH_SECONDS shortens (or lengthens) the run for a quick look; the three
-// readings are then taken at 1/30, 1/3 and the whole of it.
+// readings are then taken at 1/30, 1/3 and the whole of it. `make bench` runs it for a minute,
+// `make soak` for the full 30 minutes.
 //
 // Run it offscreen (QT_QPA_PLATFORM=offscreen).
 #include "full_pub.h"
