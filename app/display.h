@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <memory>
 
+// Chooses how Qt talks to the display; to be called before the application is created.
+void ChooseDisplaySettings();
+
 // Creates the application and with it the connection to the display. Without a display the
 // program ends here with a one-line message and exit code 1, instead of Qt's abort.
 std::unique_ptr<QApplication> OpenDisplay(int& argc, char* argv[]);

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
-#include "ui/paint_refresh.h"
+#include "ui/refreshing_form.h"
 
 class QLabel;
 class QPushButton;

@@ -19,12 +19,9 @@ TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     move(187, 103);
 
-    Label1 = new QLabel(QStringLiteral("Ereigniss"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Ereigniss"), {156, -7, 216, 56},
+                       Qt::AlignLeft | Qt::AlignTop);
     Label1->setFont(GamePixelFont(48, true));
-    Label1->setGeometry(156, -7, 216, 56);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Label2 = AddRow("Label2", 49);
     Label3 = AddRow("Label3", 81);
@@ -40,12 +37,9 @@ TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
 }
 
 QLabel* TForm11::AddRow(const char* name, int top) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label =
+        MakeLabel(this, name, QString(), {2, top, 530, 31}, Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(GamePixelFont(RowFontPixels));
-    label->setGeometry(2, top, 530, 31);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
 

@@ -4,7 +4,7 @@
 #include "game/top_ten.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
-#include "ui/printable_text.h"
+#include "ui/names.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -25,12 +25,9 @@ QString FittedLine(const QString& line, const QFontMetrics& metrics, int width) 
 } // namespace
 
 TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
-    Label1 = new QLabel(QStringLiteral("Top Ten der meistverkauften Artikel"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Top Ten der meistverkauften Artikel"),
+                       {0, 10, 435, 32}, Qt::AlignCenter);
     Label1->setFont(GamePixelFont(24));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(0, 10, 435, 32);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));

@@ -43,21 +43,14 @@ TForm16::TForm16() : TRefreshingForm(QStringLiteral("Spielziele"), 355, 123) {
 }
 
 QLabel* TForm16::AddCaption(const char* name, const QString& text, int row) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(0, FirstRowTop + RowStep * row, CaptionRight, 16);
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    return label;
+    return MakeLabel(this, name, text, {0, FirstRowTop + RowStep * row, CaptionRight, 16},
+                     Qt::AlignRight | Qt::AlignTop);
 }
 
 QLabel* TForm16::AddState(const char* name, int row) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(StateLeft, FirstRowTop + RowStep * row, 355 - StateLeft, 16);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return MakeLabel(this, name, QString(),
+                     {StateLeft, FirstRowTop + RowStep * row, 355 - StateLeft, 16},
+                     Qt::AlignLeft | Qt::AlignTop);
 }
 
 void TForm16::FormPaint() {

@@ -8,7 +8,6 @@
 #include "game/rewards.h"
 #include "game/tick.h"
 #include "ui/dialog_form.h"
-#include "ui/enter_key.h"
 #include "ui/form10_entertainment.h"
 #include "ui/form11_event.h"
 #include "ui/form12_bank.h"
@@ -123,11 +122,7 @@ QPushButton* TForm1::AddButton(const char* name, const QString& caption, int lef
 
 QLabel* TForm1::AddLabel(const char* name, const QString& caption, int left, int top,
                          bool visible) {
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->move(left, top);
-    label->adjustSize();
+    QLabel* label = MakeLabel(this, name, caption, QPoint(left, top));
     label->setVisible(visible);
     return label;
 }

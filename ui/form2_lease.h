@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/name_label.h"
+#include "ui/names.h"
 #include "ui/refreshing_form.h"
 
 class QLabel;
@@ -35,8 +35,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLabel* AddLabel(const char* name, const QString& text, QRect geometry, Qt::Alignment align,
-                     bool bold);
     QPushButton* AddButton(const char* name, const QString& caption, int left,
                            void (TForm2::*handler)());
 };

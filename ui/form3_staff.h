@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/name_label.h"
+#include "ui/names.h"
 #include "ui/refreshing_form.h"
 
 class QLabel;

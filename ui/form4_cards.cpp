@@ -2,10 +2,10 @@
 #include "ui/form4_cards.h"
 
 #include "game/cards.h"
-#include "ui/dialog_look.h"
+#include "ui/dialog_form.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
-#include "ui/sorted_names.h"
+#include "ui/names.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -79,25 +79,17 @@ TCardForm::TCardForm(CardDescription description)
     // The list is the card itself; nothing beside it names it.
     CheckListBox1->setAccessibleName(description_.Caption);
 
-    Label1 = new QLabel(description_.HelpLines.join(QLatin1Char('\n')), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Wider than the 202 pixels of the design: the longest line needs it in this font.
-    Label1->setGeometry(177, 5, 220, 104);
+    Label1 = MakeLabel(this, "Label1", description_.HelpLines.join(QLatin1Char('\n')),
+                       {177, 5, 220, 104}, Qt::AlignLeft | Qt::AlignTop);
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setTextFormat(Qt::PlainText);
-    Label2->setGeometry(7, 110, 380, 14);
+    Label2 = MakeLabel(this, "Label2", QString(), {7, 110, 380, LineHeight});
     QPalette lime = Label2->palette();
     lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
     Label2->setPalette(lime);
 
-    Label3 = new QLabel(QStringLiteral("Vermögen:"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setTextFormat(Qt::PlainText);
-    Label3->setGeometry(7, description_.MoneyLabelTop, 380, 14);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Vermögen:"),
+                       {7, description_.MoneyLabelTop, 380, LineHeight});
 
     Button1 = new QPushButton(QStringLiteral("Alle auswählen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

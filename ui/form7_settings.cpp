@@ -4,17 +4,21 @@
 #include "game/game_state.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
-#include "ui/group_box.h"
 #include "ui/spin_edit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QRadioButton>
 
 namespace {
 const QColor HelpTextColour(0, 255, 0);
+const QColor FrameShadow(128, 128, 128);
+const QColor FrameHighlight(255, 255, 255);
+constexpr int GroupCaptionLeft = 8;
+constexpr int GroupCaptionPadding = 2;
 
 void Colour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -26,6 +30,27 @@ ControlValues& GameValues() {
     return Form1->state().Controls;
 }
 } // namespace
+
+TGroupBox::TGroupBox(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+void TGroupBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QRect frame = rect().adjusted(0, metrics.height() / 2, -2, -2);
+    painter.setPen(FrameShadow);
+    painter.drawRect(frame);
+    painter.setPen(FrameHighlight);
+    painter.drawRect(frame.translated(1, 1));
+
+    if (title().isEmpty())
+        return;
+    const QRect caption(GroupCaptionLeft, 0,
+                        metrics.horizontalAdvance(title()) + 2 * GroupCaptionPadding,
+                        metrics.height());
+    painter.fillRect(caption, palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
+}
 
 TForm7::TForm7() : TDialogForm(QStringLiteral("Einstellungen"), 309, 328) {
     setObjectName(QStringLiteral("Form7"));
@@ -94,11 +119,7 @@ QGroupBox* TForm7::AddGroup(const char* name, const QString& title, QRect geomet
 }
 
 QLabel* TForm7::AddHelpText(QGroupBox* group, const char* name, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, group);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->move(at);
-    label->adjustSize();
+    QLabel* label = MakeLabel(group, name, text, at);
     Colour(label, HelpTextColour);
     return label;
 }

@@ -3,13 +3,25 @@
 
 #include "ui/dialog_form.h"
 
+#include <QGroupBox>
+
 struct ControlValues;
 class QButtonGroup;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QRadioButton;
 class TSpinEdit;
+
+// A group box drawn the classic way: an etched frame with the caption set into its top line.
+// Children are placed by pixel position, relative to the box's top-left corner.
+class TGroupBox : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TGroupBox(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // Window "Einstellungen": game speed, minimum stock level, the two order quantities and the two
 // delivery message switches. Its controls and the game's ControlValues are kept in step at

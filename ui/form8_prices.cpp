@@ -3,13 +3,10 @@
 
 #include "game/number_format.h"
 #include "game/prices.h"
-#include "ui/accessible_names.h"
-#include "ui/dialog_look.h"
+#include "ui/dialog_form.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
-#include "ui/name_label.h"
-#include "ui/named_controls.h"
-#include "ui/sorted_names.h"
+#include "ui/names.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -40,7 +37,7 @@ std::optional<ArticleKind> ChosenKind(const QComboBox* combo) {
 } // namespace
 
 TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Art:"), 40, 9, 20);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Art:"), {40, 9, 20, LineHeight});
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -58,7 +55,7 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
     Label7->setPalette(lime);
 
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Ware:"), 27, 52, 32);
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Ware:"), {27, 52, 32, LineHeight});
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -67,9 +64,9 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     GiveOutlineOnBlack(ListBox1);
     NameAfterCaption(ListBox1, Label2);
 
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), 210, 52, 71);
-    Label5 = MakeLabel(this, "Label5", QString(), 284, 52, 62);
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), 210, 70, 71);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), {210, 52, 71, LineHeight});
+    Label5 = MakeLabel(this, "Label5", QString(), {284, 52, 62, LineHeight});
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), {210, 70, 71, LineHeight});
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -77,7 +74,7 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     GiveOutlineOnBlack(Edit1);
     Label4->setBuddy(Edit1);
 
-    Label6 = MakeLabel(this, "Label6", QStringLiteral("€"), 328, 70, 16);
+    Label6 = MakeLabel(this, "Label6", QStringLiteral("€"), {328, 70, 16, LineHeight});
 
     Button1 = new QPushButton(QStringLiteral("Preis festlegen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ui/dialog_form.h"
-#include "ui/name_label.h"
+#include "ui/names.h"
 
 #include <string>
 

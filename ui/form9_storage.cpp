@@ -2,10 +2,10 @@
 #include "ui/form9_storage.h"
 
 #include "game/storage.h"
-#include "ui/accessible_names.h"
-#include "ui/dialog_look.h"
+#include "ui/dialog_form.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/names.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,14 +18,10 @@ namespace {
 
 const QString StockCaption = QStringLiteral("Lagerbestand: ");
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                  int height) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(left, top, 155, height);
-    return label;
+// Captions and stock labels are as wide as the list they belong to.
+QLabel* MakeListLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                      int height) {
+    return MakeLabel(parent, name, text, {left, top, 155, height}, Qt::AlignLeft | Qt::AlignTop);
 }
 
 QListWidget* MakeList(QWidget* parent, const char* name, int left) {
@@ -66,22 +62,22 @@ std::vector<ArticleEntry> SortedEntries(const GameState& state,
 } // namespace
 
 TForm9::TForm9() : TRefreshingForm(QStringLiteral("Lager"), 335, 319) {
-    Label1 = MakeLabel(this, "Label1",
-                       QStringLiteral("Folgende Artikel sind nach \nIhren Einstellungen knapp:"), 8,
-                       8, 28);
+    Label1 = MakeListLabel(
+        this, "Label1", QStringLiteral("Folgende Artikel sind nach \nIhren Einstellungen knapp:"),
+        8, 8, 28);
     ListBox1 = MakeList(this, "ListBox1", 8);
-    Label2 = MakeLabel(this, "Label2", QString(), 8, 236, 14);
+    Label2 = MakeListLabel(this, "Label2", QString(), 8, 236, 14);
     CheckBox1 = new QCheckBox(QStringLiteral("Alle nachbestellen"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(8, 256, 155, 20);
     GiveOutlineOnBlack(CheckBox1);
     Button1 = MakeButton(this, "Button1", 8);
 
-    Label3 = MakeLabel(this, "Label3",
-                       QStringLiteral("Sonstige Artikel, deren\nVorrat noch im Limit liegt:"), 172,
-                       8, 28);
+    Label3 = MakeListLabel(this, "Label3",
+                           QStringLiteral("Sonstige Artikel, deren\nVorrat noch im Limit liegt:"),
+                           172, 8, 28);
     ListBox2 = MakeList(this, "ListBox2", 172);
-    Label4 = MakeLabel(this, "Label4", QString(), 172, 236, 14);
+    Label4 = MakeListLabel(this, "Label4", QString(), 172, 236, 14);
     Button2 = MakeButton(this, "Button2", 172);
     NameAfterCaption(ListBox1, Label1);
     NameAfterCaption(ListBox2, Label3);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/names.h"
 #include "ui/refreshing_form.h"
-#include "ui/sorted_names.h"
 
 #include <optional>
 #include <vector>

@@ -46,6 +46,11 @@ void CreateForms(RandomSource* rng) {
     Form12 = new TForm12;
     Form13 = new TForm13;
     Form16 = new TForm16;
+    // A dialog the player closed gives the screen back to the main window.
+    const std::initializer_list<TDialogForm*> dialogs = {
+        Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form12, Form13, Form16};
+    for (TDialogForm* dialog : dialogs)
+        QObject::connect(dialog, &TDialogForm::Closed, dialog, ShowMainWindow);
 }
 
 void ShowMainWindow() {

@@ -2,7 +2,7 @@
 #include "ui/message_box.h"
 
 #include "game/game.h"
-#include "ui/printable_text.h"
+#include "ui/names.h"
 
 #include <QGridLayout>
 #include <QIcon>

@@ -19,10 +19,10 @@
 // quiet machine. A bare 1 ms timer, measured first, shows the floor of processor time per
 // firing on the machine. Runs on whatever platform Qt is given: offscreen in `make bench`, on
 // an X server through bench_x11_tick_rate.
+#include "app/display.h"
 #include "full_pub.h"
 #include "game/game_state.h"
 #include "hurried_player.h"
-#include "ui/display_settings.h"
 #include "ui/form11_event.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"

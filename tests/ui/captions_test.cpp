@@ -19,7 +19,7 @@
 #include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
-#include "ui/name_label.h"
+#include "ui/names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
