@@ -2,8 +2,7 @@
 #include "ui/form10_entertainment.h"
 
 #include "game/entertainment.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/jpeg_image.h"
 #include "ui/names.h"
 #include "widgets/led_meter.h"
@@ -35,7 +34,8 @@ QPushButton* MakeBuyButton(QWidget* parent, const char* name, int centre) {
 
 } // namespace
 
-TForm10::TForm10() : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300) {
+TForm10::TForm10(GameSession& session)
+    : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300), session_(session) {
     const QRect tvArea(30, 40, 165, 105);
     const QRect musiciansArea(257, 40, 142, 105);
     Image1 = MakePicture(this, "Image1", QStringLiteral(":/pictures/tv.jpg"), tvArea);
@@ -70,26 +70,20 @@ void TForm10::paintEvent(QPaintEvent* event) {
 }
 
 void TForm10::SyncButtons() {
-    if (!Form1)
-        return;
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     Button1->setEnabled(StillPurchasable(state, Entertainment::Television));
     Button2->setEnabled(StillPurchasable(state, Entertainment::Musicians));
 }
 
-namespace {
-
-void Buy(Entertainment what, QPushButton* button) {
-    const std::optional<int> factor = BuyEntertainment(Form1->game(), what);
+void TForm10::Buy(Entertainment what, QPushButton* button) {
+    const std::optional<int> factor = BuyEntertainment(session_.game(), what);
     if (!factor) {
-        Form1->ShowMessage(NotEnoughMoneyForEntertainmentMessage(what));
+        session_.ShowMessage(NotEnoughMoneyForEntertainmentMessage(what));
         return;
     }
     button->setEnabled(false);
-    Form1->SetGauge(Gauge::Entertainment, *factor);
+    session_.SetGauge(Gauge::Entertainment, *factor);
 }
-
-} // namespace
 
 void TForm10::Button1Click() {
     Buy(Entertainment::Television, Button1);

@@ -2,8 +2,7 @@
 #include "ui/form11_event.h"
 
 #include "game/events.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,7 +13,8 @@ namespace {
 constexpr int RowFontPixels = 27;
 } // namespace
 
-TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
+TForm11::TForm11(GameSession& session)
+    : TDialogForm(QStringLiteral("Ereigniss"), 536, 303), session_(session) {
     setObjectName(QStringLiteral("Form11"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     move(187, 103);
@@ -34,6 +34,7 @@ TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
     Button1 = AddButton("Button1", QStringLiteral("Ja"), 109, &TForm11::Button1Click);
     Button2 = AddButton("Button2", QStringLiteral("Nein"), 320, &TForm11::Button2Click);
     Button3 = AddButton("Button3", QStringLiteral("OK"), 215, &TForm11::Button3Click);
+    connect(&session_, &GameSession::EventRaised, this, &TForm11::ShowRaisedEvent);
 }
 
 QLabel* TForm11::AddRow(const char* name, int top) {
@@ -54,7 +55,7 @@ QPushButton* TForm11::AddButton(const char* name, const QString& caption, int le
 }
 
 void TForm11::ShowView() {
-    const EventView& view = Form1->game().Event.View;
+    const EventView& view = session_.game().Event.View;
     QLabel* const rows[] = {Label2, Label3, Label4, Label5, Label6, Label7, Label8};
     for (std::size_t i = 0; i < std::size(rows); ++i)
         rows[i]->setText(QString::fromStdString(view.Rows[i]));
@@ -63,13 +64,19 @@ void TForm11::ShowView() {
     Button3->setVisible(view.OkVisible);
 }
 
+void TForm11::ShowRaisedEvent() {
+    ShowView();
+    show();
+    raise();
+    activateWindow();
+}
+
 template <class Answer> void TForm11::Answered(Answer answer) {
     bool closeNow = false;
     {
         // An answer may show a message; no tick may pick a new event under it.
-        TForm1::TickBlocker answering(*Form1);
-        Game& game = Form1->game();
-        closeNow = answer(game);
+        GameSession::TickBlocker answering(session_);
+        closeNow = answer(session_.game());
     }
     if (closeNow)
         FormClose();
@@ -91,10 +98,10 @@ void TForm11::Button3Click() {
 
 void TForm11::FormClose() {
     hide();
-    if (Form1->game().Ending)
+    if (session_.Ending())
         return;
-    Form1->SetTimerEnabled(true);
-    Form1->show();
+    session_.SetTimerEnabled(true);
+    emit Closed();
 }
 
 void TForm11::closeEvent(QCloseEvent* event) {

@@ -4,8 +4,7 @@
 #include "game/bank.h"
 #include "game/number_format.h"
 #include "ui/dialog_form.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/names.h"
 #include "ui/spin_edit.h"
 
@@ -35,7 +34,8 @@ QString AmountText(double value) {
 
 } // namespace
 
-TForm12::TForm12() : TRefreshingForm(QStringLiteral("Bank"), 145, 205) {
+TForm12::TForm12(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Bank"), 145, 205), session_(session) {
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Vermögen:"), {8, 8, 135, LineHeight});
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Kreditlimit:"), {8, 30, 56, LineHeight});
     Label6 = MakeLabel(this, "Label6", QString(), {62, 30, 81, LineHeight});
@@ -56,13 +56,12 @@ TForm12::TForm12() : TRefreshingForm(QStringLiteral("Bank"), 145, 205) {
 
     connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
+    connect(&session_, &GameSession::MoneyTextChanged, Label1, &QLabel::setText);
 }
 
 void TForm12::FormPaint() {
-    if (!Form1)
-        return;
-    Form1->vermoegenanzeigen();
-    const GameState& state = Form1->state();
+    session_.ShowMoney();
+    const GameState& state = session_.state();
     creditLimit_ = ComputeCreditLimit(state);
     Label6->setText(AmountText(creditLimit_));
     Label8->setText(AmountText(state.Debt));
@@ -70,15 +69,15 @@ void TForm12::FormPaint() {
 
 void TForm12::ShowOutcome(const std::string& refusal) {
     if (!refusal.empty())
-        Form1->ShowMessage(refusal);
+        session_.ShowMessage(refusal);
     FormPaint();
     update();
 }
 
 void TForm12::Button1Click() {
-    ShowOutcome(TakeCredit(Form1->state(), creditLimit_, SpinEdit1->Value()));
+    ShowOutcome(TakeCredit(session_.state(), creditLimit_, SpinEdit1->Value()));
 }
 
 void TForm12::Button2Click() {
-    ShowOutcome(RepayDebt(Form1->state(), SpinEdit2->Value()));
+    ShowOutcome(RepayDebt(session_.state(), SpinEdit2->Value()));
 }

@@ -2,8 +2,7 @@
 #include "ui/form13_top_ten.h"
 
 #include "game/top_ten.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/names.h"
 
 #include <QLabel>
@@ -24,7 +23,8 @@ QString FittedLine(const QString& line, const QFontMetrics& metrics, int width) 
 }
 } // namespace
 
-TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
+TForm13::TForm13(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300), session_(session) {
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Top Ten der meistverkauften Artikel"),
                        {0, 10, 435, 32}, Qt::AlignCenter);
     Label1->setFont(GamePixelFont(24));
@@ -54,13 +54,11 @@ TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
 }
 
 void TForm13::FormPaint() {
-    if (!Form1)
-        return;
     const QFontMetrics metrics(Memo1->font());
     const int margin = static_cast<int>(std::ceil(Memo1->document()->documentMargin()));
     const int lineWidth = Memo1->viewport()->width() - 2 * margin;
     QStringList lines;
-    for (const std::string& line : TopTenLines(Form1->state()))
+    for (const std::string& line : TopTenLines(session_.state()))
         lines << FittedLine(PrintableText(line), metrics, lineWidth);
     const QString text = lines.join(QLatin1Char('\n'));
     // Setting the same text again would repaint the memo, and with it this window, forever.

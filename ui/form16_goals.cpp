@@ -2,8 +2,7 @@
 #include "ui/form16_goals.h"
 
 #include "game/goals.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QLabel>
 
@@ -26,7 +25,8 @@ void ShowGoal(QLabel* label, bool met) {
 }
 } // namespace
 
-TForm16::TForm16() : TRefreshingForm(QStringLiteral("Spielziele"), 355, 123) {
+TForm16::TForm16(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Spielziele"), 355, 123), session_(session) {
     setObjectName(QStringLiteral("Form16"));
     Label1 = AddCaption("Label1",
                         QStringLiteral("Setzen Sie alle 50 Getränke auf ihre Getränkekarte:"), 0);
@@ -54,7 +54,7 @@ QLabel* TForm16::AddState(const char* name, int row) {
 }
 
 void TForm16::FormPaint() {
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     ShowGoal(Label5, AllOnCard(state, ArticleKind::Drink));
     ShowGoal(Label6, AllOnCard(state, ArticleKind::Wine));
     ShowGoal(Label7, AllOnCard(state, ArticleKind::Dish));

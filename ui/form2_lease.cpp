@@ -4,8 +4,7 @@
 #include "game/game_state.h"
 #include "game/lease.h"
 #include "game/number_format.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/names.h"
 
 #include <QLabel>
@@ -16,17 +15,14 @@ constexpr int CaptionRight = 104; // the captions end here, the values start a l
 constexpr int ValueLeft = 112;
 constexpr int RowTops[] = {16, 36, 56};
 
-GameState& State() {
-    return Form1->state();
-}
-
 void SetText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
 }
 } // namespace
 
-TForm2::TForm2() : TRefreshingForm(QStringLiteral("Kneipe pachten"), 254, 130) {
+TForm2::TForm2(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Kneipe pachten"), 254, 130), session_(session) {
     setObjectName(QStringLiteral("Form2"));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
@@ -61,7 +57,8 @@ QPushButton* TForm2::AddButton(const char* name, const QString& caption, int lef
 }
 
 void TForm2::FormPaint() {
-    const TLocation& location = State().Locations[ShownLocation(State())];
+    const GameState& state = session_.state();
+    const TLocation& location = state.Locations[ShownLocation(state)];
     Label4->SetName(location.Name.ToUtf8());
     SetText(Label5, QString::number(location.PotentialCustomers));
     SetText(Label6, QString::fromStdString(FormatGeneral(location.RentPerDay) + " €"));
@@ -74,24 +71,21 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::Button1Click() {
-    ShowNextLocation(State());
+    ShowNextLocation(session_.state());
     FormPaint();
 }
 
 void TForm2::Button2Click() {
-    ShowPreviousLocation(State());
+    ShowPreviousLocation(session_.state());
     FormPaint();
 }
 
 void TForm2::Button3Click() {
-    LeaseShownLocation(State());
+    LeaseShownLocation(session_.state());
     FormClose();
 }
 
 void TForm2::FormClose() {
-    if (AdoptLeasedLocation(State())) {
-        Form1->knoepfezeigen();
-        Form1->Button2->setEnabled(false);
-    }
+    session_.AdoptLease();
     TRefreshingForm::FormClose();
 }

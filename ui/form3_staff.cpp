@@ -3,8 +3,7 @@
 
 #include "game/staff.h"
 #include "ui/dialog_form.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/names.h"
 
 #include <QLabel>
@@ -23,7 +22,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 
 } // namespace
 
-TForm3::TForm3() : TRefreshingForm(QStringLiteral("Personal"), 324, 136) {
+TForm3::TForm3(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Personal"), 324, 136), session_(session) {
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Name:"), {16, 12, 70, LineHeight});
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Erfahrung:"), {16, 34, 70, LineHeight});
     Label7 = MakeLabel(this, "Label7", QStringLiteral("Art:"), {16, 56, 70, LineHeight});
@@ -56,9 +56,7 @@ TForm3::TForm3() : TRefreshingForm(QStringLiteral("Personal"), 324, 136) {
 }
 
 void TForm3::FormPaint() {
-    if (!Form1)
-        return;
-    GameState& state = Form1->state();
+    GameState& state = session_.state();
     const TStaffMember& member = state.StaffPool[ShownStaffIndex(state)];
     Label4->SetName(member.Name.ToUtf8());
     ProgressBar1->setValue(std::clamp(member.Experience, 1, 10));
@@ -74,21 +72,21 @@ void TForm3::Refresh() {
 }
 
 void TForm3::Button1Click() {
-    ShowPreviousStaffMember(Form1->state());
+    ShowPreviousStaffMember(session_.state());
     Refresh();
 }
 
 void TForm3::Button2Click() {
-    ShowNextStaffMember(Form1->state());
+    ShowNextStaffMember(session_.state());
     Refresh();
 }
 
 void TForm3::Button3Click() {
-    HireShownStaffMember(Form1->state());
+    HireShownStaffMember(session_.state());
     Refresh();
 }
 
 void TForm3::Button4Click() {
-    DismissShownStaffMember(Form1->game());
+    DismissShownStaffMember(session_.game());
     Refresh();
 }

@@ -3,8 +3,7 @@
 
 #include "game/cards.h"
 #include "ui/dialog_form.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/names.h"
 
 #include <QLabel>
@@ -35,7 +34,6 @@ QString ShortfallText(const QString& articles) {
 CardDescription DrinksCard() {
     return {ArticleKind::Drink,
             QStringLiteral("Getränkekarte"),
-            &TForm1::Button4,
             QStringLiteral(" von 50 Getränken bekannt."),
             ShortfallText(QStringLiteral("Getränke")),
             HelpText(QStringLiteral("Um ein Getränk der Karte hinzuzufügen, "),
@@ -47,7 +45,6 @@ CardDescription DrinksCard() {
 CardDescription DishesCard() {
     return {ArticleKind::Dish,
             QStringLiteral("Speisekarte"),
-            &TForm1::Button5,
             QStringLiteral(" von 30 Speisen bekannt."),
             ShortfallText(QStringLiteral("Speisen")),
             HelpText(QStringLiteral("Um eine Speise der Karte hinzuzufügen, "),
@@ -59,7 +56,6 @@ CardDescription DishesCard() {
 CardDescription WinesCard() {
     return {ArticleKind::Wine,
             QStringLiteral("Weinkarte"),
-            &TForm1::Button6,
             QStringLiteral(" von 30 Weinen bekannt."),
             ShortfallText(QStringLiteral("Weine")),
             HelpText(QStringLiteral("Um einen Wein der Karte hinzuzufügen, "),
@@ -70,8 +66,9 @@ CardDescription WinesCard() {
 
 } // namespace
 
-TCardForm::TCardForm(CardDescription description)
-    : TDialogForm(description.Caption, 400, 200), description_(std::move(description)) {
+TCardForm::TCardForm(GameSession& session, CardDescription description, const QObject* opener)
+    : TDialogForm(description.Caption, 400, 200), session_(session),
+      description_(std::move(description)), opener_(opener) {
     CheckListBox1 = new QListWidget(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     CheckListBox1->setGeometry(7, 6, 166, 103);
@@ -98,18 +95,19 @@ TCardForm::TCardForm(CardDescription description)
     connect(CheckListBox1, &QListWidget::itemChanged, this,
             [this](QListWidgetItem* item) { CheckListBox1ClickCheck(item); });
     connect(Button1, &QPushButton::clicked, this, &TCardForm::Button1Click);
+    connect(&session_, &GameSession::MoneyTextChanged, Label3, &QLabel::setText);
     // The entries stand for articles by index, which name others in another game.
-    connect(Form1, &TForm1::GameLoaded, this, &TCardForm::Fill);
+    connect(&session_, &GameSession::GameLoaded, this, &TCardForm::Fill);
 }
 
-void TCardForm::FormPaint(QObject* sender) {
-    if (!Form1 || sender == nullptr || sender != Form1->*description_.OpenButton)
+void TCardForm::FormPaint(const QObject* sender) {
+    if (sender == nullptr || sender != opener_)
         return;
     Fill();
 }
 
 void TCardForm::Fill() {
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     std::vector<ArticleEntry> entries;
     for (int i = 1; i <= ArticleCount(description_.Kind); ++i)
         if (Article(state, description_.Kind, i).Known)
@@ -141,12 +139,12 @@ void TCardForm::CheckListBox1ClickCheck(QListWidgetItem* item) {
         return;
     const int index = item->data(ArticleIndexRole).toInt();
     if (item->checkState() != Qt::Checked) {
-        TakeOffCard(Form1->state(), description_.Kind, index);
+        TakeOffCard(session_.state(), description_.Kind, index);
         return;
     }
     // A refused tick keeps its mark until the list is next rebuilt.
-    if (!PutOnCard(Form1->game(), description_.Kind, index))
-        Form1->ShowMessage(NotEnoughMoneyForStockMessage);
+    if (!PutOnCard(session_.game(), description_.Kind, index))
+        session_.ShowMessage(NotEnoughMoneyForStockMessage);
 }
 
 void TCardForm::Button1Click() {
@@ -154,15 +152,18 @@ void TCardForm::Button1Click() {
     for (int row = 0; row < CheckListBox1->count(); ++row) {
         QListWidgetItem* item = CheckListBox1->item(row);
         SetTicked(item, true);
-        if (!PutOnCard(Form1->game(), description_.Kind, item->data(ArticleIndexRole).toInt()))
+        if (!PutOnCard(session_.game(), description_.Kind, item->data(ArticleIndexRole).toInt()))
             shortfall = true;
     }
     if (!shortfall)
         return;
     Fill();
-    Form1->ShowMessage(description_.ShortfallMessage.toStdString());
+    session_.ShowMessage(description_.ShortfallMessage.toStdString());
 }
 
-TForm4::TForm4() : TCardForm(DrinksCard()) {}
-TForm5::TForm5() : TCardForm(DishesCard()) {}
-TForm6::TForm6() : TCardForm(WinesCard()) {}
+TForm4::TForm4(GameSession& session, const QObject* opener)
+    : TCardForm(session, DrinksCard(), opener) {}
+TForm5::TForm5(GameSession& session, const QObject* opener)
+    : TCardForm(session, DishesCard(), opener) {}
+TForm6::TForm6(GameSession& session, const QObject* opener)
+    : TCardForm(session, WinesCard(), opener) {}

@@ -2,8 +2,7 @@
 #include "ui/form7_settings.h"
 
 #include "game/game_state.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/spin_edit.h"
 
 #include <QButtonGroup>
@@ -24,10 +23,6 @@ void Colour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
-}
-
-ControlValues& GameValues() {
-    return Form1->state().Controls;
 }
 } // namespace
 
@@ -52,7 +47,8 @@ void TGroupBox::paintEvent(QPaintEvent*) {
     painter.drawText(caption, Qt::AlignCenter, title());
 }
 
-TForm7::TForm7() : TDialogForm(QStringLiteral("Einstellungen"), 309, 328) {
+TForm7::TForm7(GameSession& session)
+    : TDialogForm(QStringLiteral("Einstellungen"), 309, 328), session_(session) {
     setObjectName(QStringLiteral("Form7"));
     BuildSpeedGroup();
 
@@ -89,6 +85,11 @@ TForm7::TForm7() : TDialogForm(QStringLiteral("Einstellungen"), 309, 328) {
     ApplyLightIndicators(this);
     ApplyControls(GameValues());
     ConnectToGameValues();
+    connect(&session_, &GameSession::ControlsLoaded, this, &TForm7::ApplyControls);
+}
+
+ControlValues& TForm7::GameValues() {
+    return session_.state().Controls;
 }
 
 void TForm7::BuildSpeedGroup() {
@@ -143,15 +144,15 @@ QCheckBox* TForm7::AddCheckBox(const char* name, const QString& caption, QRect g
 
 void TForm7::ConnectToGameValues() {
     connect(SpinEdit1, &TSpinEdit::Changed, this,
-            [](int value) { GameValues().MinStockLevel = value; });
+            [this](int value) { GameValues().MinStockLevel = value; });
     connect(SpinEdit2, &TSpinEdit::Changed, this,
-            [](int value) { GameValues().CardOrderQuantity = value; });
+            [this](int value) { GameValues().CardOrderQuantity = value; });
     connect(SpinEdit3, &TSpinEdit::Changed, this,
-            [](int value) { GameValues().StorageOrderQuantity = value; });
+            [this](int value) { GameValues().StorageOrderQuantity = value; });
     connect(CheckBox1, &QCheckBox::toggled, this,
-            [](bool checked) { GameValues().NotifyOnDelivery = checked; });
+            [this](bool checked) { GameValues().NotifyOnDelivery = checked; });
     connect(CheckBox2, &QCheckBox::toggled, this,
-            [](bool checked) { GameValues().NotifyDeliveryTime = checked; });
+            [this](bool checked) { GameValues().NotifyDeliveryTime = checked; });
 }
 
 void TForm7::RadioGroup1Click() {
@@ -160,8 +161,8 @@ void TForm7::RadioGroup1Click() {
     const int interval = SpeedInterval(index);
     if (interval <= 0)
         return;
-    Form1->SetTimerInterval(interval);
-    Form1->SetTimerEnabled(true);
+    session_.SetTimerInterval(interval);
+    session_.SetTimerEnabled(true);
 }
 
 int TForm7::ItemIndex() const {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 
 struct ControlValues;
+class GameSession;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -29,7 +30,7 @@ protected:
 class TForm7 : public TDialogForm {
     Q_OBJECT
 public:
-    TForm7();
+    explicit TForm7(GameSession& session);
 
     // A new speed entry was chosen: sets the game timer's interval and switches it on.
     void RadioGroup1Click();
@@ -65,6 +66,8 @@ private:
     QCheckBox* AddCheckBox(const char* name, const QString& caption, QRect geometry);
     void SetItemIndex(int index);
     void ConnectToGameValues();
+    ControlValues& GameValues();
 
+    GameSession& session_;
     QButtonGroup* speedButtons_ = nullptr;
 };

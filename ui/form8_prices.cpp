@@ -4,8 +4,7 @@
 #include "game/number_format.h"
 #include "game/prices.h"
 #include "ui/dialog_form.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/names.h"
 
 #include <QComboBox>
@@ -36,7 +35,8 @@ std::optional<ArticleKind> ChosenKind(const QComboBox* combo) {
 
 } // namespace
 
-TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
+TForm8::TForm8(GameSession& session, const QObject* opener)
+    : TDialogForm(QStringLiteral("Preise"), 348, 252), session_(session), opener_(opener) {
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Art:"), {40, 9, 20, LineHeight});
 
     ComboBox1 = new QComboBox(this);
@@ -86,11 +86,11 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
     connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
     // The list shows the articles on the cards of the game loaded.
-    connect(Form1, &TForm1::GameLoaded, this, &TForm8::Fill);
+    connect(&session_, &GameSession::GameLoaded, this, &TForm8::Fill);
 }
 
-void TForm8::FormPaint(QObject* sender) {
-    if (!Form1 || sender == nullptr || sender != Form1->Button10)
+void TForm8::FormPaint(const QObject* sender) {
+    if (sender == nullptr || sender != opener_)
         return;
     Fill();
 }
@@ -100,7 +100,7 @@ void TForm8::Fill() {
     const std::optional<ArticleKind> kind = ChosenKind(ComboBox1);
     if (!kind)
         return;
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     std::vector<ArticleEntry> entries;
     for (int i = 1; i <= ArticleCount(*kind); ++i)
         if (Article(state, *kind, i).OnCard)
@@ -114,7 +114,7 @@ void TForm8::Fill() {
 }
 
 void TForm8::ComboBox1Change() {
-    FormPaint(Form1 ? Form1->Button10 : nullptr);
+    FormPaint(opener_);
 }
 
 void TForm8::ListBox1Click() {
@@ -122,7 +122,7 @@ void TForm8::ListBox1Click() {
     const std::optional<ArticleKind> kind = ChosenKind(ComboBox1);
     if (selected.isEmpty() || !kind)
         return;
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     const std::string name = selected.front()->data(StoredNameRole).toString().toStdString();
     const int index = FindArticleByName(state, *kind, name);
     if (index == 0)
@@ -136,10 +136,10 @@ void TForm8::ListBox1Click() {
 }
 
 void TForm8::Button1Click() {
-    const PriceOutcome outcome = SetSalePrice(Form1->state(), ChosenKind(ComboBox1), editedName_,
+    const PriceOutcome outcome = SetSalePrice(session_.state(), ChosenKind(ComboBox1), editedName_,
                                               Edit1->text().toStdString());
     if (outcome == PriceOutcome::NotANumber)
-        Form1->ShowMessage(PriceNotANumberMessage);
+        session_.ShowMessage(PriceNotANumberMessage);
     else if (outcome == PriceOutcome::NotPositive)
-        Form1->ShowMessage(PriceNotPositiveMessage);
+        session_.ShowMessage(PriceNotPositiveMessage);
 }

@@ -3,8 +3,7 @@
 
 #include "game/storage.h"
 #include "ui/dialog_form.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/names.h"
 
 #include <QCheckBox>
@@ -61,7 +60,8 @@ std::vector<ArticleEntry> SortedEntries(const GameState& state,
 
 } // namespace
 
-TForm9::TForm9() : TRefreshingForm(QStringLiteral("Lager"), 335, 319) {
+TForm9::TForm9(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Lager"), 335, 319), session_(session) {
     Label1 = MakeListLabel(
         this, "Label1", QStringLiteral("Folgende Artikel sind nach \nIhren Einstellungen knapp:"),
         8, 8, 28);
@@ -93,13 +93,11 @@ TForm9::TForm9() : TRefreshingForm(QStringLiteral("Lager"), 335, 319) {
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
     // The entries stand for articles by kind and index, which name others in another game.
-    connect(Form1, &TForm1::GameLoaded, this, &TForm9::RebuildLists);
+    connect(&session_, &GameSession::GameLoaded, this, &TForm9::RebuildLists);
 }
 
 TForm9::ListsContent TForm9::CurrentContent() const {
-    if (!Form1)
-        return {};
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     const StockLists lists = SplitByStock(state);
     return {SortedEntries(state, lists.Short), SortedEntries(state, lists.Sufficient)};
 }
@@ -167,7 +165,7 @@ void TForm9::ShowStock(QListWidget* list, QLabel* label) {
     const ArticleEntry* entry = Selected(list, shown);
     if (!entry)
         return;
-    const int stock = Article(Form1->state(), entry->Kind, entry->Index).Stock;
+    const int stock = Article(session_.state(), entry->Kind, entry->Index).Stock;
     label->setText(StockCaption + QString::number(stock));
 }
 
@@ -182,11 +180,11 @@ void TForm9::Button1Click() {
     if (!CheckBox1->isChecked()) {
         const ArticleEntry* entry = Selected(ListBox1, shown_.Short);
         if (!entry) {
-            Form1->ShowMessage(SelectArticleToReorderMessage);
+            session_.ShowMessage(SelectArticleToReorderMessage);
             return;
         }
         const ArticleEntry article = *entry;
-        ReorderShortArticle(Form1->game(), article.Kind, article.Index);
+        ReorderShortArticle(session_.game(), article.Kind, article.Index);
         RebuildLists();
         return;
     }
@@ -194,7 +192,7 @@ void TForm9::Button1Click() {
     while (ListBox1->count() > 0) {
         ListBox1->setCurrentRow(0);
         const ArticleEntry article = shown_.Short.front();
-        Reorder(Form1->state(), Form1->game().Rng, article.Kind, article.Index);
+        Reorder(session_.state(), session_.game().Rng, article.Kind, article.Index);
         RebuildLists();
     }
 }
@@ -202,17 +200,17 @@ void TForm9::Button1Click() {
 void TForm9::Button2Click() {
     const ArticleEntry* entry = Selected(ListBox2, shown_.Sufficient);
     if (!entry) {
-        Form1->ShowMessage(SelectArticleToReorderMessage);
+        session_.ShowMessage(SelectArticleToReorderMessage);
         return;
     }
     const ArticleEntry article = *entry;
-    ReorderSufficientArticle(Form1->game(), article.Kind, article.Index);
+    ReorderSufficientArticle(session_.game(), article.Kind, article.Index);
 }
 
 int TForm9::findewas(const QString& name) const {
-    return ::findewas(Form1->state(), name.toStdString());
+    return ::findewas(session_.state(), name.toStdString());
 }
 
 int TForm9::findenr(int kind, const QString& name) const {
-    return ::findenr(Form1->state(), kind, name.toStdString());
+    return ::findenr(session_.state(), kind, name.toStdString());
 }

@@ -55,7 +55,8 @@ private slots:
         gameTimer_.setInterval(1);
         gameTimer_.start();
         drawn_.Entries.clear();
-        displays_ = std::make_unique<TickDisplays>(gameTimer_, window_, drawn_.Drawers());
+        displays_ = std::make_unique<TickDisplays>(gameTimer_, drawn_.Drawers());
+        displays_->SetWindow(&window_);
     }
     void cleanup() {
         displays_.reset();
