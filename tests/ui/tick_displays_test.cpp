@@ -49,7 +49,7 @@ class TickDisplaysTest : public QObject {
 
 private slots:
     void init() {
-        // As the main window has it: at full speed the game timer wakes up once per frame.
+        // As the game session has it: at full speed the game timer wakes up once per frame.
         gameTimer_.setShortestWait(
             int(TickDisplays::FramePeriod(window_.screen()->refreshRate()).count()));
         gameTimer_.setInterval(1);
