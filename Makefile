@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz test-sanitize install uninstall package clean
+.PHONY: all deps configure build run test bench soak fuzz test-sanitize install uninstall package clean
 
 all: build
 
@@ -32,10 +32,17 @@ test:
 	@cmake --build $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# A few minutes: the memory figure comes from a one-minute run.
 bench:
 	@$(call configure,bench)
 	@cmake --build $(BUILD_DIR) --target benchmarks
 	QT_QPA_PLATFORM=offscreen scripts/run-benchmarks $(BUILD_DIR)
+
+# The long memory run: 30 minutes unless KRUGHEIM_MEMORY_BENCH_SECONDS says otherwise.
+soak:
+	@$(call configure,bench)
+	@cmake --build $(BUILD_DIR) --target bench_memory
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench_memory
 
 # Leaks inside third-party libraries (font and desktop caches) are suppressed, ours are not.
 SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 \

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 #include "app/display.h"
-#include "ui/display_settings.h"
 #include "ui/forms.h"
 
 #include <QApplication>

@@ -29,6 +29,7 @@
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
 #include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -109,7 +110,8 @@ public:
     Player& operator=(const Player&) = delete;
 
     void Play(std::span<const std::uint8_t> file) {
-        if (Form1->Ending()) { // won or bankrupt: the program ended, and the player starts it again
+        // Won or bankrupt: the program ended, and the player starts it again.
+        if (Session->Ending()) {
             DestroyForms();
             Start();
         }
@@ -124,7 +126,7 @@ public:
 private:
     void Start() {
         CreateForms(&rng_);
-        Form1->EndProgram = [] {};
+        Session->EndProgram = [] {};
         Form1->OpenDialog1 = [this] { return loadPath_; };
         Form1->SaveDialog1 = [this] { return savePath_; };
         Form1->show();
@@ -144,8 +146,8 @@ private:
 
     // Ticks come only from the driver.
     void StopTheTimer() {
-        Form1->SetTimerEnabled(false);
-        Form1->SetTimerInterval(500000000);
+        Session->SetTimerEnabled(false);
+        Session->SetTimerInterval(500000000);
     }
 
     void Open(void (TForm1::*command)(), QWidget* dialog) {
@@ -189,8 +191,8 @@ private:
     // Every event, answered "Ja", "Nein" or "OK" in turn as the window offers them.
     void ShowEveryEvent() {
         for (int event = 1; event <= EventCount; ++event) {
-            ShowEvent(Form1->game().Event, event);
-            Form1->ShowEventWindow();
+            ShowEvent(Session->game().Event, event);
+            Session->ShowEventWindow();
             for (int press = 0; press < 3 && Form11->isVisible(); ++press) {
                 Draw(Form11);
                 QPushButton* const choices[] = {Form11->Button1, Form11->Button2, Form11->Button3};
@@ -205,25 +207,25 @@ private:
     }
 
     void PlayTheDayEnd() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.GameClock = NextDayEnd(state.GameClock);
-        for (int minute = 0; minute < 2 && !Form1->Ending(); ++minute)
+        for (int minute = 0; minute < 2 && !Session->Ending(); ++minute)
             Form1->Timer1Timer();
         StopTheTimer();
         Draw(Form1);
     }
 
     void SaveAndLoadAgain() {
-        if (Form1->Ending())
+        if (Session->Ending())
             return;
         const int messagesBefore = answerer_.Answered;
         Form1->Button11Click();
         StopTheTimer();
         Require(answerer_.Answered == messagesBefore);
         const LoadResult again =
-            ReadSavedGame(QFile::encodeName(savePath_).toStdString(), Form1->state().Controls);
+            ReadSavedGame(QFile::encodeName(savePath_).toStdString(), Session->state().Controls);
         Require(again.Ok);
-        Require(EncodeSavedGame(again.Game) == EncodeSavedGame(Form1->state()));
+        Require(EncodeSavedGame(again.Game) == EncodeSavedGame(Session->state()));
     }
 
     QuietRandom rng_;

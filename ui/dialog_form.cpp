@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialog_form.h"
 
-#include "ui/enter_key.h"
-#include "ui/forms.h"
-
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
@@ -51,6 +50,44 @@ void ApplyLightIndicators(QWidget* widget) {
     }
 }
 
+void GiveOutlineOnBlack(QWidget* control) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, QColor(150, 150, 150));
+    palette.setColor(QPalette::Base, Qt::black);
+    control->setPalette(palette);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(topLeft);
+    label->adjustSize();
+    return label;
+}
+
+bool PressFocusedButton(QWidget* window, QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || modifiers != Qt::NoModifier || event->isAutoRepeat())
+        return false;
+    auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+    if (!button || button->window() != window || !button->isVisible() || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
 TDialogForm::TDialogForm(const QString& caption, int clientWidth, int clientHeight)
     : QWidget(nullptr) {
     setWindowTitle(caption);
@@ -60,7 +97,7 @@ TDialogForm::TDialogForm(const QString& caption, int clientWidth, int clientHeig
 
 void TDialogForm::FormClose() {
     hide();
-    ShowMainWindow();
+    emit Closed();
 }
 
 void TDialogForm::closeEvent(QCloseEvent* event) {

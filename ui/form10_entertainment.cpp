@@ -2,10 +2,9 @@
 #include "ui/form10_entertainment.h"
 
 #include "game/entertainment.h"
-#include "ui/accessible_names.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 #include "ui/jpeg_image.h"
+#include "ui/names.h"
 #include "widgets/led_meter.h"
 
 #include <QLabel>
@@ -26,15 +25,6 @@ QLabel* MakePicture(QWidget* parent, const char* name, const QString& resource, 
     return picture;
 }
 
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& area) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(area);
-    return label;
-}
-
 QPushButton* MakeBuyButton(QWidget* parent, const char* name, int centre) {
     auto* button = new QPushButton(QStringLiteral("Kaufen"), parent);
     button->setObjectName(QLatin1String(name));
@@ -44,16 +34,19 @@ QPushButton* MakeBuyButton(QWidget* parent, const char* name, int centre) {
 
 } // namespace
 
-TForm10::TForm10() : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300) {
+TForm10::TForm10(GameSession& session)
+    : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300), session_(session) {
     const QRect tvArea(30, 40, 165, 105);
     const QRect musiciansArea(257, 40, 142, 105);
     Image1 = MakePicture(this, "Image1", QStringLiteral(":/pictures/tv.jpg"), tvArea);
-    Label1 = MakeCaption(this, "Label1", QStringLiteral("Fernseher\nPreis: 4000 €"),
-                         QRect(tvArea.left(), 154, tvArea.width(), 30));
+    Label1 =
+        MakeLabel(this, "Label1", QStringLiteral("Fernseher\nPreis: 4000 €"),
+                  QRect(tvArea.left(), 154, tvArea.width(), 30), Qt::AlignHCenter | Qt::AlignTop);
     Button1 = MakeBuyButton(this, "Button1", tvArea.center().x());
     Image2 = MakePicture(this, "Image2", QStringLiteral(":/pictures/musicians.jpg"), musiciansArea);
-    Label2 = MakeCaption(this, "Label2", QStringLiteral("Musikanten\n4000 €"),
-                         QRect(musiciansArea.left(), 154, musiciansArea.width(), 30));
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Musikanten\n4000 €"),
+                       QRect(musiciansArea.left(), 154, musiciansArea.width(), 30),
+                       Qt::AlignHCenter | Qt::AlignTop);
     Button2 = MakeBuyButton(this, "Button2", musiciansArea.center().x());
     const QString television = QStringLiteral("Fernseher");
     const QString musicians = QStringLiteral("Musikanten");
@@ -77,26 +70,20 @@ void TForm10::paintEvent(QPaintEvent* event) {
 }
 
 void TForm10::SyncButtons() {
-    if (!Form1)
-        return;
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     Button1->setEnabled(StillPurchasable(state, Entertainment::Television));
     Button2->setEnabled(StillPurchasable(state, Entertainment::Musicians));
 }
 
-namespace {
-
-void Buy(Entertainment what, QPushButton* button) {
-    const std::optional<int> factor = BuyEntertainment(Form1->game(), what);
+void TForm10::Buy(Entertainment what, QPushButton* button) {
+    const std::optional<int> factor = BuyEntertainment(session_.game(), what);
     if (!factor) {
-        Form1->ShowMessage(NotEnoughMoneyForEntertainmentMessage(what));
+        session_.ShowMessage(NotEnoughMoneyForEntertainmentMessage(what));
         return;
     }
     button->setEnabled(false);
-    Form1->SetGauge(Gauge::Entertainment, *factor);
+    session_.SetGauge(Gauge::Entertainment, *factor);
 }
-
-} // namespace
 
 void TForm10::Button1Click() {
     Buy(Entertainment::Television, Button1);

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "ui/dialog_form.h"
-#include "ui/paint_refresh.h"
+#include "ui/refreshing_form.h"
 
+class GameSession;
+enum class Entertainment;
 class QLabel;
 class QPushButton;
 
@@ -11,7 +13,7 @@ class QPushButton;
 class TForm10 : public TDialogForm {
     Q_OBJECT
 public:
-    TForm10();
+    explicit TForm10(GameSession& session);
 
     void Button1Click(); // buy the television
     void Button2Click(); // hire the musicians
@@ -30,5 +32,8 @@ protected:
 
 private:
     void SyncButtons();
+    void Buy(Entertainment what, QPushButton* button);
+
+    GameSession& session_;
     PaintRefresh paintRefresh_{this, [this] { SyncButtons(); }};
 };

@@ -2,8 +2,7 @@
 #include "ui/form11_event.h"
 
 #include "game/events.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,17 +13,15 @@ namespace {
 constexpr int RowFontPixels = 27;
 } // namespace
 
-TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
+TForm11::TForm11(GameSession& session)
+    : TDialogForm(QStringLiteral("Ereigniss"), 536, 303), session_(session) {
     setObjectName(QStringLiteral("Form11"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     move(187, 103);
 
-    Label1 = new QLabel(QStringLiteral("Ereigniss"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Ereigniss"), {156, -7, 216, 56},
+                       Qt::AlignLeft | Qt::AlignTop);
     Label1->setFont(GamePixelFont(48, true));
-    Label1->setGeometry(156, -7, 216, 56);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Label2 = AddRow("Label2", 49);
     Label3 = AddRow("Label3", 81);
@@ -37,15 +34,13 @@ TForm11::TForm11() : TDialogForm(QStringLiteral("Ereigniss"), 536, 303) {
     Button1 = AddButton("Button1", QStringLiteral("Ja"), 109, &TForm11::Button1Click);
     Button2 = AddButton("Button2", QStringLiteral("Nein"), 320, &TForm11::Button2Click);
     Button3 = AddButton("Button3", QStringLiteral("OK"), 215, &TForm11::Button3Click);
+    connect(&session_, &GameSession::EventRaised, this, &TForm11::ShowRaisedEvent);
 }
 
 QLabel* TForm11::AddRow(const char* name, int top) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label =
+        MakeLabel(this, name, QString(), {2, top, 530, 31}, Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(GamePixelFont(RowFontPixels));
-    label->setGeometry(2, top, 530, 31);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
 
@@ -60,7 +55,7 @@ QPushButton* TForm11::AddButton(const char* name, const QString& caption, int le
 }
 
 void TForm11::ShowView() {
-    const EventView& view = Form1->game().Event.View;
+    const EventView& view = session_.game().Event.View;
     QLabel* const rows[] = {Label2, Label3, Label4, Label5, Label6, Label7, Label8};
     for (std::size_t i = 0; i < std::size(rows); ++i)
         rows[i]->setText(QString::fromStdString(view.Rows[i]));
@@ -69,13 +64,19 @@ void TForm11::ShowView() {
     Button3->setVisible(view.OkVisible);
 }
 
+void TForm11::ShowRaisedEvent() {
+    ShowView();
+    show();
+    raise();
+    activateWindow();
+}
+
 template <class Answer> void TForm11::Answered(Answer answer) {
     bool closeNow = false;
     {
         // An answer may show a message; no tick may pick a new event under it.
-        TForm1::TickBlocker answering(*Form1);
-        Game& game = Form1->game();
-        closeNow = answer(game);
+        GameSession::TickBlocker answering(session_);
+        closeNow = answer(session_.game());
     }
     if (closeNow)
         FormClose();
@@ -97,10 +98,10 @@ void TForm11::Button3Click() {
 
 void TForm11::FormClose() {
     hide();
-    if (Form1->game().Ending)
+    if (session_.Ending())
         return;
-    Form1->SetTimerEnabled(true);
-    Form1->show();
+    session_.SetTimerEnabled(true);
+    emit Closed();
 }
 
 void TForm11::closeEvent(QCloseEvent* event) {

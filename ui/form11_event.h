@@ -3,6 +3,7 @@
 
 #include "ui/dialog_form.h"
 
+class GameSession;
 class QLabel;
 class QPushButton;
 
@@ -12,15 +13,15 @@ class QPushButton;
 class TForm11 : public TDialogForm {
     Q_OBJECT
 public:
-    TForm11();
+    explicit TForm11(GameSession& session);
 
-    // Puts the session's current view (texts and buttons) on the window.
+    // Puts the event session's current view (texts and buttons) on the window.
     void ShowView();
 
     void Button1Click(); // "Ja"
     void Button2Click(); // "Nein"
     void Button3Click(); // "OK"
-    // Hides the window, switches the game timer on and shows the main window.
+    // Hides the window, switches the game timer on and announces that it closed.
     void FormClose() override;
 
     QLabel* Label1 = nullptr;
@@ -45,4 +46,8 @@ private:
     QPushButton* AddButton(const char* name, const QString& caption, int left,
                            void (TForm11::*handler)());
     template <class Answer> void Answered(Answer answer);
+    // A tick raised an event: the window shows it and takes the player's attention.
+    void ShowRaisedEvent();
+
+    GameSession& session_;
 };

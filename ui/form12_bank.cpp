@@ -3,11 +3,9 @@
 
 #include "game/bank.h"
 #include "game/number_format.h"
-#include "ui/accessible_names.h"
-#include "ui/dialog_look.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
-#include "ui/named_controls.h"
+#include "ui/dialog_form.h"
+#include "ui/game_session.h"
+#include "ui/names.h"
 #include "ui/spin_edit.h"
 
 #include <QLabel>
@@ -36,16 +34,19 @@ QString AmountText(double value) {
 
 } // namespace
 
-TForm12::TForm12() : TRefreshingForm(QStringLiteral("Bank"), 145, 205) {
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Vermögen:"), 8, 8, 135);
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Kreditlimit:"), 8, 30, 56);
-    Label6 = MakeLabel(this, "Label6", QString(), 62, 30, 81);
-    Label7 = MakeLabel(this, "Label7", QStringLiteral("Schulden:"), 8, 48, 56);
-    Label8 = MakeLabel(this, "Label8", QString(), 62, 48, 81);
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Kredit aufnehmen:"), 8, 76, 130);
+TForm12::TForm12(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Bank"), 145, 205), session_(session) {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Vermögen:"), {8, 8, 135, LineHeight});
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Kreditlimit:"), {8, 30, 56, LineHeight});
+    Label6 = MakeLabel(this, "Label6", QString(), {62, 30, 81, LineHeight});
+    Label7 = MakeLabel(this, "Label7", QStringLiteral("Schulden:"), {8, 48, 56, LineHeight});
+    Label8 = MakeLabel(this, "Label8", QString(), {62, 48, 81, LineHeight});
+    Label3 =
+        MakeLabel(this, "Label3", QStringLiteral("Kredit aufnehmen:"), {8, 76, 130, LineHeight});
     SpinEdit1 = MakeAmountField(this, "SpinEdit1", 92);
     Button1 = MakeOkButton(this, "Button1", 92);
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Kredit abbezahlen:"), 8, 128, 130);
+    Label4 =
+        MakeLabel(this, "Label4", QStringLiteral("Kredit abbezahlen:"), {8, 128, 130, LineHeight});
     SpinEdit2 = MakeAmountField(this, "SpinEdit2", 144);
     Button2 = MakeOkButton(this, "Button2", 144);
     Label3->setBuddy(SpinEdit1);
@@ -55,13 +56,12 @@ TForm12::TForm12() : TRefreshingForm(QStringLiteral("Bank"), 145, 205) {
 
     connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
+    connect(&session_, &GameSession::MoneyTextChanged, Label1, &QLabel::setText);
 }
 
 void TForm12::FormPaint() {
-    if (!Form1)
-        return;
-    Form1->vermoegenanzeigen();
-    const GameState& state = Form1->state();
+    session_.ShowMoney();
+    const GameState& state = session_.state();
     creditLimit_ = ComputeCreditLimit(state);
     Label6->setText(AmountText(creditLimit_));
     Label8->setText(AmountText(state.Debt));
@@ -69,15 +69,15 @@ void TForm12::FormPaint() {
 
 void TForm12::ShowOutcome(const std::string& refusal) {
     if (!refusal.empty())
-        Form1->ShowMessage(refusal);
+        session_.ShowMessage(refusal);
     FormPaint();
     update();
 }
 
 void TForm12::Button1Click() {
-    ShowOutcome(TakeCredit(Form1->state(), creditLimit_, SpinEdit1->Value()));
+    ShowOutcome(TakeCredit(session_.state(), creditLimit_, SpinEdit1->Value()));
 }
 
 void TForm12::Button2Click() {
-    ShowOutcome(RepayDebt(Form1->state(), SpinEdit2->Value()));
+    ShowOutcome(RepayDebt(session_.state(), SpinEdit2->Value()));
 }

@@ -3,6 +3,7 @@
 
 #include "ui/refreshing_form.h"
 
+class GameSession;
 class QLabel;
 class QPushButton;
 class TSpinEdit;
@@ -11,7 +12,7 @@ class TSpinEdit;
 class TForm12 : public TRefreshingForm {
     Q_OBJECT
 public:
-    TForm12();
+    explicit TForm12(GameSession& session);
 
     // Shows money and debt and computes the credit limit that the next "OK" tests against.
     void FormPaint() override;
@@ -20,7 +21,7 @@ public:
 
     double CreditLimit() const { return creditLimit_; }
 
-    QLabel* Label1 = nullptr; // money text, written by the main window
+    QLabel* Label1 = nullptr; // money text, following the game's
     QLabel* Label2 = nullptr; // "Kreditlimit:"
     QLabel* Label6 = nullptr; // the limit
     QLabel* Label7 = nullptr; // "Schulden:"
@@ -35,5 +36,6 @@ public:
 private:
     void ShowOutcome(const std::string& refusal);
 
+    GameSession& session_;
     double creditLimit_ = 0;
 };

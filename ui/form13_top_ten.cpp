@@ -2,9 +2,8 @@
 #include "ui/form13_top_ten.h"
 
 #include "game/top_ten.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
-#include "ui/printable_text.h"
+#include "ui/game_session.h"
+#include "ui/names.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -24,13 +23,11 @@ QString FittedLine(const QString& line, const QFontMetrics& metrics, int width) 
 }
 } // namespace
 
-TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
-    Label1 = new QLabel(QStringLiteral("Top Ten der meistverkauften Artikel"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
+TForm13::TForm13(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300), session_(session) {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Top Ten der meistverkauften Artikel"),
+                       {0, 10, 435, 32}, Qt::AlignCenter);
     Label1->setFont(GamePixelFont(24));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(0, 10, 435, 32);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -57,13 +54,11 @@ TForm13::TForm13() : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300) {
 }
 
 void TForm13::FormPaint() {
-    if (!Form1)
-        return;
     const QFontMetrics metrics(Memo1->font());
     const int margin = static_cast<int>(std::ceil(Memo1->document()->documentMargin()));
     const int lineWidth = Memo1->viewport()->width() - 2 * margin;
     QStringList lines;
-    for (const std::string& line : TopTenLines(Form1->state()))
+    for (const std::string& line : TopTenLines(session_.state()))
         lines << FittedLine(PrintableText(line), metrics, lineWidth);
     const QString text = lines.join(QLatin1Char('\n'));
     // Setting the same text again would repaint the memo, and with it this window, forever.

@@ -3,6 +3,7 @@
 
 #include "ui/refreshing_form.h"
 
+class GameSession;
 class QLabel;
 class QPlainTextEdit;
 
@@ -10,11 +11,14 @@ class QPlainTextEdit;
 class TForm13 : public TRefreshingForm {
     Q_OBJECT
 public:
-    TForm13();
+    explicit TForm13(GameSession& session);
 
     // Ranks the articles anew (the paint handler).
     void FormPaint() override;
 
     QLabel* Label1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
+
+private:
+    GameSession& session_;
 };

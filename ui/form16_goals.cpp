@@ -2,8 +2,7 @@
 #include "ui/form16_goals.h"
 
 #include "game/goals.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QLabel>
 
@@ -26,7 +25,8 @@ void ShowGoal(QLabel* label, bool met) {
 }
 } // namespace
 
-TForm16::TForm16() : TRefreshingForm(QStringLiteral("Spielziele"), 355, 123) {
+TForm16::TForm16(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Spielziele"), 355, 123), session_(session) {
     setObjectName(QStringLiteral("Form16"));
     Label1 = AddCaption("Label1",
                         QStringLiteral("Setzen Sie alle 50 Getränke auf ihre Getränkekarte:"), 0);
@@ -43,25 +43,18 @@ TForm16::TForm16() : TRefreshingForm(QStringLiteral("Spielziele"), 355, 123) {
 }
 
 QLabel* TForm16::AddCaption(const char* name, const QString& text, int row) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(0, FirstRowTop + RowStep * row, CaptionRight, 16);
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    return label;
+    return MakeLabel(this, name, text, {0, FirstRowTop + RowStep * row, CaptionRight, 16},
+                     Qt::AlignRight | Qt::AlignTop);
 }
 
 QLabel* TForm16::AddState(const char* name, int row) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(StateLeft, FirstRowTop + RowStep * row, 355 - StateLeft, 16);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return MakeLabel(this, name, QString(),
+                     {StateLeft, FirstRowTop + RowStep * row, 355 - StateLeft, 16},
+                     Qt::AlignLeft | Qt::AlignTop);
 }
 
 void TForm16::FormPaint() {
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     ShowGoal(Label5, AllOnCard(state, ArticleKind::Drink));
     ShowGoal(Label6, AllOnCard(state, ArticleKind::Wine));
     ShowGoal(Label7, AllOnCard(state, ArticleKind::Dish));

@@ -3,13 +3,14 @@
 
 #include "ui/refreshing_form.h"
 
+class GameSession;
 class QLabel;
 
 // Window "Spielziele": the four goals and whether each is met right now. Only reports.
 class TForm16 : public TRefreshingForm {
     Q_OBJECT
 public:
-    TForm16();
+    explicit TForm16(GameSession& session);
 
     // Writes the state of every goal; runs at every paint.
     void FormPaint() override;
@@ -29,4 +30,6 @@ protected:
 private:
     QLabel* AddCaption(const char* name, const QString& text, int row);
     QLabel* AddState(const char* name, int row);
+
+    GameSession& session_;
 };

@@ -1,27 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form1_main.h"
 
-#include "game/date_time.h"
 #include "game/guests.h"
-#include "game/new_game.h"
-#include "game/number_format.h"
 #include "game/rewards.h"
-#include "game/tick.h"
 #include "ui/dialog_form.h"
-#include "ui/enter_key.h"
-#include "ui/form10_entertainment.h"
-#include "ui/form11_event.h"
-#include "ui/form12_bank.h"
-#include "ui/form13_top_ten.h"
-#include "ui/form16_goals.h"
-#include "ui/form2_lease.h"
-#include "ui/form3_staff.h"
 #include "ui/form4_cards.h"
-#include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
-#include "ui/form9_storage.h"
-#include "ui/forms.h"
-#include "ui/message_box.h"
+#include "ui/game_session.h"
 #include "ui/saved_game_dialogs.h"
 #include "widgets/led_meter.h"
 
@@ -35,23 +20,6 @@
 namespace {
 constexpr int ClientWidth = 427; // with a usual frame and title bar the window is 435 x 338
 constexpr int ClientHeight = 311;
-constexpr int DesignInterval = 400;
-
-// Interval of a speed key, or nullopt for any other character.
-std::optional<int> SpeedKeyInterval(QChar key) {
-    switch (key.unicode()) {
-    case u'0':
-        return SpeedInterval(SpeedPause);
-    case u'1':
-        return SpeedInterval(SpeedSlow);
-    case u'2':
-        return SpeedInterval(SpeedNormal);
-    case u'3':
-        return SpeedInterval(SpeedFast);
-    default:
-        return std::nullopt;
-    }
-}
 
 std::optional<RewardKey> RewardKeyOf(int key) {
     switch (key) {
@@ -72,43 +40,38 @@ bool RewardModifiersHeld(Qt::KeyboardModifiers modifiers) {
     const Qt::KeyboardModifiers needed = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
     return (modifiers & needed) == needed;
 }
-
-void SetMoneyLabel(QLabel* label, const QString& text) {
-    if (label)
-        label->setText(text);
-}
 } // namespace
 
-TForm1::TForm1(RandomSource* rng)
-    : ownRng_(rng ? nullptr : std::make_unique<GameRandom>()), game_(rng ? *rng : *ownRng_, *this) {
+TForm1::TForm1(GameSession& session) : session_(session) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Das Krugheim"));
     setFixedSize(ClientWidth, ClientHeight);
     ApplyGameLook(this);
     BuildControls();
     SetFocusOrder();
-
-    Timer1 = new TGameTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(DesignInterval);
-    connect(Timer1, &TGameTimer::timeout, this, &TForm1::Timer1Timer);
-    displays_ = std::make_unique<TickDisplays>(
-        *Timer1, *this,
-        TickDisplays::Drawers{
-            [this](Gauge gauge, int value) { GaugeControl(gauge)->SetPosition(value); },
-            [this](const std::string& text) { DrawClockText(text); },
-            [this](double wealth) { DrawMoney(wealth); }});
+    Timer1 = session_.Timer();
+    FollowSession();
 
     auto dialogs = std::make_shared<SavedGameDialogs>(this);
     SaveDialog1 = [dialogs] { return dialogs->AskPathToSave(); };
     OpenDialog1 = [dialogs] { return dialogs->AskPathToOpen(); };
-    EndProgram = [] { QCoreApplication::exit(0); };
 
     qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
+}
+
+// What the session shows appears here: the displays, and the buttons of each stage.
+void TForm1::FollowSession() {
+    session_.ShowDisplaysOn(this);
+    connect(&session_, &GameSession::MoneyTextChanged, Label1, &QLabel::setText);
+    connect(&session_, &GameSession::ClockTextChanged, Label2, &QLabel::setText);
+    connect(&session_, &GameSession::GaugeChanged, this,
+            [this](Gauge gauge, int value) { GaugeControl(gauge)->SetPosition(value); });
+    connect(&session_, &GameSession::NewGameStarted, this, &TForm1::ShowGameStage);
+    connect(&session_, &GameSession::LeaseStageChanged, this, &TForm1::ShowLeaseStage);
 }
 
 QPushButton* TForm1::AddButton(const char* name, const QString& caption, int left, int top,
@@ -123,11 +86,7 @@ QPushButton* TForm1::AddButton(const char* name, const QString& caption, int lef
 
 QLabel* TForm1::AddLabel(const char* name, const QString& caption, int left, int top,
                          bool visible) {
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->move(left, top);
-    label->adjustSize();
+    QLabel* label = MakeLabel(this, name, caption, QPoint(left, top));
     label->setVisible(visible);
     return label;
 }
@@ -220,20 +179,7 @@ void TForm1::SetFocusOrder() {
 }
 
 void TForm1::vermoegenanzeigen() {
-    displays_->DropMoney(); // a tick's amount still waiting for its frame is older
-    WriteMoneyLabels(state().Wealth);
-}
-
-void TForm1::WriteMoneyLabels(double wealth) {
-    const QString text = QString::fromStdString(MoneyText(wealth));
-    Label1->setText(text);
-    // The dialogs exist from the start on; only while they are being created are they missing.
-    SetMoneyLabel(Form4 ? Form4->Label3 : nullptr, text);
-    SetMoneyLabel(Form5 ? Form5->Label3 : nullptr, text);
-    SetMoneyLabel(Form6 ? Form6->Label3 : nullptr, text);
-    SetMoneyLabel(Form12 ? Form12->Label1 : nullptr, text);
-    shownWealth_ = wealth;
-    moneyShown_ = true;
+    session_.ShowMoney();
 }
 
 void TForm1::knoepfezeigen() {
@@ -248,20 +194,30 @@ void TForm1::HideManagementButtons() {
         button->hide();
 }
 
+void TForm1::ShowLeaseStage(bool pubLeased) {
+    if (pubLeased) {
+        knoepfezeigen();
+        Button2->setEnabled(false);
+    } else {
+        HideManagementButtons();
+        Button2->setEnabled(true);
+    }
+}
+
 double TForm1::pve() const {
-    return ::pve(game_.State);
+    return ::pve(session_.state());
 }
 
 void TForm1::Button1Click() {
-    NewGame(game_, NowAsDateTime());
-    SetClockText(ClockText(state().GameClock));
-    vermoegenanzeigen();
+    session_.StartNewGame();
+}
+
+void TForm1::ShowGameStage() {
     Button2->show();
     Button11->show();
     Label1->show();
     Label2->show();
     Button1->setEnabled(false);
-    SetTimerEnabled(true);
 }
 
 void TForm1::OpenDialog(QWidget* dialog) {
@@ -272,81 +228,85 @@ void TForm1::OpenDialog(QWidget* dialog) {
 }
 
 void TForm1::Button2Click() {
-    OpenDialog(Form2);
+    OpenDialog(dialogs_.Lease);
 }
 void TForm1::Button3Click() {
-    OpenDialog(Form13);
+    OpenDialog(dialogs_.TopTen);
 }
 void TForm1::Button7Click() {
-    OpenDialog(Form3);
+    OpenDialog(dialogs_.Staff);
 }
 void TForm1::Button8Click() {
-    OpenDialog(Form12);
+    OpenDialog(dialogs_.Bank);
 }
 void TForm1::Button9Click() {
-    OpenDialog(Form10);
+    OpenDialog(dialogs_.Entertainment);
 }
 void TForm1::Button15Click() {
-    OpenDialog(Form7);
+    OpenDialog(dialogs_.Settings);
 }
 void TForm1::Button16Click() {
-    OpenDialog(Form9);
+    OpenDialog(dialogs_.Storage);
 }
 void TForm1::Button17Click() {
-    OpenDialog(Form16);
+    OpenDialog(dialogs_.Goals);
 }
 
 void TForm1::Button4Click() {
     hide();
-    Form4->FormPaint(Button4);
-    OpenDialog(Form4);
+    dialogs_.Drinks->FormPaint(Button4);
+    OpenDialog(dialogs_.Drinks);
 }
 
 void TForm1::Button5Click() {
     hide();
-    Form5->FormPaint(Button5);
-    OpenDialog(Form5);
+    dialogs_.Dishes->FormPaint(Button5);
+    OpenDialog(dialogs_.Dishes);
 }
 
 void TForm1::Button6Click() {
     hide();
-    Form6->FormPaint(Button6);
-    OpenDialog(Form6);
+    dialogs_.Wines->FormPaint(Button6);
+    OpenDialog(dialogs_.Wines);
 }
 
 void TForm1::Button10Click() {
     hide();
-    Form8->FormPaint(Button10);
-    OpenDialog(Form8);
+    dialogs_.Prices->FormPaint(Button10);
+    OpenDialog(dialogs_.Prices);
+}
+
+void TForm1::Button11Click() {
+    session_.SaveGame(SaveDialog1);
+}
+
+void TForm1::Button12Click() {
+    session_.LoadGame(OpenDialog1);
 }
 
 void TForm1::Button13Click() {
-    Quit();
+    session_.Quit();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
-    Quit();
+    session_.Quit();
 }
 
 void TForm1::Timer1Timer() {
-    if (TickRunning() || game_.Ending)
-        return;
-    TickBlocker tickInProgress(*this);
-    // After GameOver the host's Quit has already ended everything; nothing else is to run.
-    Tick(game_);
+    session_.RunTick();
 }
 
 void TForm1::FormKeyPress(QChar key) {
-    if (const std::optional<int> interval = SpeedKeyInterval(key))
-        SetTimerInterval(*interval);
+    if (const std::optional<int> interval = GameSession::SpeedKeyInterval(key))
+        session_.SetTimerInterval(*interval);
 }
 
 void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     if (!RewardModifiersHeld(modifiers))
         return;
     if (const std::optional<RewardKey> reward = RewardKeyOf(key)) {
-        if (GrantReward(state(), *reward))
+        if (GrantReward(session_.state(), *reward))
             vermoegenanzeigen();
     }
 }
@@ -365,7 +325,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             return false;
         const QString text = keyEvent->text();
-        if (text.size() != 1 || !SpeedKeyInterval(text[0]))
+        if (text.size() != 1 || !GameSession::SpeedKeyInterval(text[0]))
             return false;
         FormKeyPress(text[0]);
         return true;
@@ -381,88 +341,9 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-bool TForm1::TimerEnabled() const {
-    return Timer1->isActive();
-}
-
-// At full speed the timer wakes up once per screen frame, when the displays are drawn; the
-// window may have moved to another screen since the last start.
-void TForm1::PaceTimerToScreen() {
-    Timer1->setShortestWait(static_cast<int>(displays_->ScreenFramePeriod().count()));
-}
-
-void TForm1::SetTimerInterval(int milliseconds) {
-    PaceTimerToScreen();
-    Timer1->setInterval(milliseconds);
-    displays_->TimerChanged();
-}
-
-void TForm1::ShowMessage(const std::string& text) {
-    // The player reads the message beside the displays: they must be current.
-    displays_->DrawNow();
-    ShowGameMessage(game_, QString::fromStdString(text));
-}
-
-void TForm1::SetTimerEnabled(bool enabled) {
-    if (!enabled)
-        Timer1->stop();
-    else if (!Timer1->isActive() && !game_.Ending) {
-        PaceTimerToScreen();
-        Timer1->start();
-    }
-    displays_->TimerChanged();
-}
-
-void TForm1::ShowEventWindow() {
-    displays_->DrawNow();
-    Form11->ShowView();
-    Form11->show();
-    Form11->raise();
-    Form11->activateWindow();
-    hide();
-}
-
-void TForm1::SetGauge(Gauge gauge, int value) {
-    displays_->SetGauge(gauge, value);
-}
-
-void TForm1::SetClockText(const std::string& text) {
-    displays_->SetClock(text);
-}
-
-void TForm1::RefreshMoney() {
-    displays_->SetMoney(state().Wealth);
-}
-
 TLEDMeter* TForm1::GaugeControl(Gauge gauge) const {
     // In the order of the Gauge values: Progressbar1 shows the variety, Progressbar5 the staff.
     TLEDMeter* const gauges[] = {Progressbar1, Progressbar2, Progressbar3, Progressbar4,
                                  Progressbar5};
     return gauges[static_cast<std::size_t>(gauge)];
-}
-
-void TForm1::DrawClockText(const std::string& text) {
-    if (text == clockText_)
-        return;
-    clockText_ = text;
-    Label2->setText(QString::fromStdString(text));
-}
-
-void TForm1::DrawMoney(double wealth) {
-    // Every tick asks for the money: the five labels are only rewritten when the amount changed.
-    if (moneyShown_ && wealth == shownWealth_)
-        return;
-    WriteMoneyLabels(wealth);
-}
-
-void TForm1::Quit() {
-    if (game_.Ending)
-        return;
-    game_.Ending = true;
-    Timer1->stop();
-    displays_->DropAll();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        window->hide();
-    if (EndProgram)
-        EndProgram();
 }

@@ -1,32 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/game.h"
-#include "game/game_host.h"
-#include "game/random.h"
-#include "ui/game_timer.h"
-#include "ui/tick_displays.h"
-
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <memory>
-#include <string>
 
+class GameSession;
 class QLabel;
 class QPushButton;
+class TCardForm;
+class TForm8;
+class TGameTimer;
 class TLEDMeter;
+enum class Gauge;
 
-// The main window: money, clock, the five gauges, the game timer and one button per command.
-// It owns the one game of the run and is the model's host.
-class TForm1 : public QWidget, public GameHost {
+// The main window: money, clock, the five gauges and one button per command. It shows the
+// game of the session and hands its commands on to it.
+class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(RandomSource* rng = nullptr);
+    explicit TForm1(GameSession& session);
     ~TForm1() override;
 
-    Game& game() { return game_; }
-    GameState& state() { return game_.State; }
+    // The windows the commands open; the window set hands them over once all exist.
+    struct Dialogs {
+        QWidget* Lease = nullptr;         // Form2
+        QWidget* Staff = nullptr;         // Form3
+        TCardForm* Drinks = nullptr;      // Form4
+        TCardForm* Dishes = nullptr;      // Form5
+        TCardForm* Wines = nullptr;       // Form6
+        QWidget* Settings = nullptr;      // Form7
+        TForm8* Prices = nullptr;         // Form8
+        QWidget* Storage = nullptr;       // Form9
+        QWidget* Entertainment = nullptr; // Form10
+        QWidget* Bank = nullptr;          // Form12
+        QWidget* TopTen = nullptr;        // Form13
+        QWidget* Goals = nullptr;         // Form16
+    };
+    void SetDialogs(const Dialogs& dialogs) { dialogs_ = dialogs; }
 
     // Rewrites the money text into all five money labels.
     void vermoegenanzeigen();
@@ -48,9 +59,6 @@ public:
     void Button10Click(); // "Preise"
     void Button11Click(); // "Speichern"
     void Button12Click(); // "Laden"
-    // Loads the saved game at `path` as "Laden" does once its file is chosen (the command
-    // line's saved game comes this way).
-    void LoadSavedGame(const QString& path);
     void Button13Click(); // "Spielende"
     void Button15Click(); // "Einstellungen"
     void Button16Click(); // "Lager"
@@ -59,45 +67,10 @@ public:
     void FormKeyPress(QChar key);
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
 
-    // Timer helpers for the dialogs.
-    bool TimerEnabled() const;
-    void SetTimerInterval(int milliseconds);
-
-    // True once the program is ending (goals, bankruptcy, "Spielende"): nothing is shown and
-    // the timer stays off from then on.
-    bool Ending() const { return game_.Ending; }
-
-    // While one of these lives no tick starts. A tick holds one itself, so ticks never nest
-    // even when a message box of a tick runs the event loop.
-    class TickBlocker {
-    public:
-        explicit TickBlocker(TForm1& form) : form_(form) { ++form_.tickBlockers_; }
-        ~TickBlocker() { --form_.tickBlockers_; }
-        TickBlocker(const TickBlocker&) = delete;
-        TickBlocker& operator=(const TickBlocker&) = delete;
-
-    private:
-        TForm1& form_;
-    };
-    bool TickRunning() const { return tickBlockers_ > 0; }
-
-    // GameHost
-    void ShowMessage(const std::string& text) override;
-    void SetTimerEnabled(bool enabled) override;
-    void ShowEventWindow() override;
-    void SetGauge(Gauge gauge, int value) override;
-    void SetClockText(const std::string& text) override;
-    void RefreshMoney() override;
-    void Quit() override;
-
     // File dialogs of "Speichern" and "Laden"; tests replace them with functions that hand
     // back a path (empty = cancelled).
     std::function<QString()> SaveDialog1;
     std::function<QString()> OpenDialog1;
-
-    // The last step of ending the program: leaves the event loop. Tests replace it to keep
-    // their process running.
-    std::function<void()> EndProgram;
 
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
@@ -127,12 +100,8 @@ public:
     TLEDMeter* Progressbar3 = nullptr;
     TLEDMeter* Progressbar4 = nullptr;
     TLEDMeter* Progressbar5 = nullptr;
+    // The session's game timer.
     TGameTimer* Timer1 = nullptr;
-
-signals:
-    // Another game has been loaded: whatever a window keeps of the previous one (list entries
-    // that stand for articles) must be rebuilt.
-    void GameLoaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -147,22 +116,13 @@ private:
     TLEDMeter* AddGauge(const char* name, int top);
     void BuildControls();
     void SetFocusOrder();
+    void FollowSession();
     void OpenDialog(QWidget* dialog);
-    void LoadStoppedGame(const QString& path, bool timerWasRunning);
-    void ShowStageOfLoadedGame();
+    void ShowGameStage();
+    void ShowLeaseStage(bool pubLeased);
     void HideManagementButtons();
-    // What drawing the tick's displays means; TickDisplays decides when.
     TLEDMeter* GaugeControl(Gauge gauge) const;
-    void DrawClockText(const std::string& text);
-    void DrawMoney(double wealth);
-    void WriteMoneyLabels(double wealth);
-    void PaceTimerToScreen();
 
-    std::unique_ptr<RandomSource> ownRng_;
-    Game game_;
-    int tickBlockers_ = 0;
-    bool moneyShown_ = false;
-    double shownWealth_ = 0;
-    std::string clockText_;
-    std::unique_ptr<TickDisplays> displays_;
+    GameSession& session_;
+    Dialogs dialogs_;
 };

@@ -4,9 +4,8 @@
 #include "game/game_state.h"
 #include "game/lease.h"
 #include "game/number_format.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
-#include "ui/name_label.h"
+#include "ui/game_session.h"
+#include "ui/names.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,49 +15,36 @@ constexpr int CaptionRight = 104; // the captions end here, the values start a l
 constexpr int ValueLeft = 112;
 constexpr int RowTops[] = {16, 36, 56};
 
-GameState& State() {
-    return Form1->state();
-}
-
 void SetText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
 }
 } // namespace
 
-TForm2::TForm2() : TRefreshingForm(QStringLiteral("Kneipe pachten"), 254, 130) {
+TForm2::TForm2(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Kneipe pachten"), 254, 130), session_(session) {
     setObjectName(QStringLiteral("Form2"));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-    Label1 = AddLabel("Label1", QStringLiteral("Standort:"), {0, RowTops[0], CaptionRight, 16},
-                      right, false);
-    Label2 = AddLabel("Label2", QStringLiteral("potentielle Kunden:"),
-                      {0, RowTops[1], CaptionRight, 16}, right, false);
-    Label3 = AddLabel("Label3", QStringLiteral("Pacht pro Tag:"), {0, RowTops[2], CaptionRight, 16},
-                      right, true);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Standort:"),
+                       {0, RowTops[0], CaptionRight, 16}, right);
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("potentielle Kunden:"),
+                       {0, RowTops[1], CaptionRight, 16}, right);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Pacht pro Tag:"),
+                       {0, RowTops[2], CaptionRight, 16}, right);
+    Label3->setFont(GameFont(8, true));
     Label4 = new TNameLabel(this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(ValueLeft, RowTops[0], 254 - ValueLeft, 16);
     Label5 =
-        AddLabel("Label5", QString(), {ValueLeft, RowTops[1], 254 - ValueLeft, 16}, left, false);
+        MakeLabel(this, "Label5", QString(), {ValueLeft, RowTops[1], 254 - ValueLeft, 16}, left);
     Label6 =
-        AddLabel("Label6", QString(), {ValueLeft, RowTops[2], 254 - ValueLeft, 16}, left, true);
+        MakeLabel(this, "Label6", QString(), {ValueLeft, RowTops[2], 254 - ValueLeft, 16}, left);
+    Label6->setFont(GameFont(8, true));
 
     Button2 = AddButton("Button2", QStringLiteral("Zurück"), 14, &TForm2::Button2Click);
     Button1 = AddButton("Button1", QStringLiteral("Vor"), 89, &TForm2::Button1Click);
     Button3 = AddButton("Button3", QStringLiteral("Pachten"), 164, &TForm2::Button3Click);
-}
-
-QLabel* TForm2::AddLabel(const char* name, const QString& text, QRect geometry, Qt::Alignment align,
-                         bool bold) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    label->setAlignment(align);
-    if (bold)
-        label->setFont(GameFont(8, true));
-    return label;
 }
 
 QPushButton* TForm2::AddButton(const char* name, const QString& caption, int left,
@@ -71,7 +57,8 @@ QPushButton* TForm2::AddButton(const char* name, const QString& caption, int lef
 }
 
 void TForm2::FormPaint() {
-    const TLocation& location = State().Locations[ShownLocation(State())];
+    const GameState& state = session_.state();
+    const TLocation& location = state.Locations[ShownLocation(state)];
     Label4->SetName(location.Name.ToUtf8());
     SetText(Label5, QString::number(location.PotentialCustomers));
     SetText(Label6, QString::fromStdString(FormatGeneral(location.RentPerDay) + " €"));
@@ -84,24 +71,21 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::Button1Click() {
-    ShowNextLocation(State());
+    ShowNextLocation(session_.state());
     FormPaint();
 }
 
 void TForm2::Button2Click() {
-    ShowPreviousLocation(State());
+    ShowPreviousLocation(session_.state());
     FormPaint();
 }
 
 void TForm2::Button3Click() {
-    LeaseShownLocation(State());
+    LeaseShownLocation(session_.state());
     FormClose();
 }
 
 void TForm2::FormClose() {
-    if (AdoptLeasedLocation(State())) {
-        Form1->knoepfezeigen();
-        Form1->Button2->setEnabled(false);
-    }
+    session_.AdoptLease();
     TRefreshingForm::FormClose();
 }

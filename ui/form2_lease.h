@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/name_label.h"
+#include "ui/names.h"
 #include "ui/refreshing_form.h"
 
+class GameSession;
 class QLabel;
 class QPushButton;
 
@@ -11,14 +12,14 @@ class QPushButton;
 class TForm2 : public TRefreshingForm {
     Q_OBJECT
 public:
-    TForm2();
+    explicit TForm2(GameSession& session);
 
     // Shows the location at the cursor and offers "Pachten" while it is not leased.
     void FormPaint() override;
     void Button1Click(); // "Vor"
     void Button2Click(); // "Zurück"
     void Button3Click(); // "Pachten"
-    // The close step: a leased location unlocks the management commands of the main window.
+    // The close step: a location leased meanwhile becomes the pub of the game.
     void FormClose() override;
 
     QLabel* Label1 = nullptr;
@@ -35,8 +36,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLabel* AddLabel(const char* name, const QString& text, QRect geometry, Qt::Alignment align,
-                     bool bold);
     QPushButton* AddButton(const char* name, const QString& caption, int left,
                            void (TForm2::*handler)());
+
+    GameSession& session_;
 };

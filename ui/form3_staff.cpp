@@ -2,11 +2,9 @@
 #include "ui/form3_staff.h"
 
 #include "game/staff.h"
-#include "ui/dialog_look.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
-#include "ui/name_label.h"
-#include "ui/named_controls.h"
+#include "ui/dialog_form.h"
+#include "ui/game_session.h"
+#include "ui/names.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -24,11 +22,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 
 } // namespace
 
-TForm3::TForm3() : TRefreshingForm(QStringLiteral("Personal"), 324, 136) {
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Name:"), 16, 12, 70);
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Erfahrung:"), 16, 34, 70);
-    Label7 = MakeLabel(this, "Label7", QStringLiteral("Art:"), 16, 56, 70);
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Gehalt:"), 16, 78, 70);
+TForm3::TForm3(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Personal"), 324, 136), session_(session) {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Name:"), {16, 12, 70, LineHeight});
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Erfahrung:"), {16, 34, 70, LineHeight});
+    Label7 = MakeLabel(this, "Label7", QStringLiteral("Art:"), {16, 56, 70, LineHeight});
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Gehalt:"), {16, 78, 70, LineHeight});
     Label4 = new TNameLabel(this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(96, 12, 220, 14);
@@ -42,8 +41,8 @@ TForm3::TForm3() : TRefreshingForm(QStringLiteral("Personal"), 324, 136) {
     GiveOutlineOnBlack(ProgressBar1);
     Label2->setBuddy(ProgressBar1);
 
-    Label8 = MakeLabel(this, "Label8", QString(), 96, 56, 150);
-    Label6 = MakeLabel(this, "Label6", QString(), 96, 78, 150);
+    Label8 = MakeLabel(this, "Label8", QString(), {96, 56, 150, LineHeight});
+    Label6 = MakeLabel(this, "Label6", QString(), {96, 78, 150, LineHeight});
 
     Button1 = MakeButton(this, "Button1", QStringLiteral("Zurück"), 10);
     Button2 = MakeButton(this, "Button2", QStringLiteral("Vor"), 88);
@@ -57,9 +56,7 @@ TForm3::TForm3() : TRefreshingForm(QStringLiteral("Personal"), 324, 136) {
 }
 
 void TForm3::FormPaint() {
-    if (!Form1)
-        return;
-    GameState& state = Form1->state();
+    GameState& state = session_.state();
     const TStaffMember& member = state.StaffPool[ShownStaffIndex(state)];
     Label4->SetName(member.Name.ToUtf8());
     ProgressBar1->setValue(std::clamp(member.Experience, 1, 10));
@@ -75,21 +72,21 @@ void TForm3::Refresh() {
 }
 
 void TForm3::Button1Click() {
-    ShowPreviousStaffMember(Form1->state());
+    ShowPreviousStaffMember(session_.state());
     Refresh();
 }
 
 void TForm3::Button2Click() {
-    ShowNextStaffMember(Form1->state());
+    ShowNextStaffMember(session_.state());
     Refresh();
 }
 
 void TForm3::Button3Click() {
-    HireShownStaffMember(Form1->state());
+    HireShownStaffMember(session_.state());
     Refresh();
 }
 
 void TForm3::Button4Click() {
-    DismissShownStaffMember(Form1->game());
+    DismissShownStaffMember(session_.game());
     Refresh();
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/name_label.h"
+#include "ui/names.h"
 #include "ui/refreshing_form.h"
 
+class GameSession;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -12,7 +13,7 @@ class QPushButton;
 class TForm3 : public TRefreshingForm {
     Q_OBJECT
 public:
-    TForm3();
+    explicit TForm3(GameSession& session);
 
     // Shows the member at the staff cursor (the paint handler).
     void FormPaint() override;
@@ -37,4 +38,6 @@ public:
 private:
     // Shows the change at once and repaints.
     void Refresh();
+
+    GameSession& session_;
 };

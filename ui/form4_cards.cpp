@@ -2,10 +2,9 @@
 #include "ui/form4_cards.h"
 
 #include "game/cards.h"
-#include "ui/dialog_look.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
-#include "ui/sorted_names.h"
+#include "ui/dialog_form.h"
+#include "ui/game_session.h"
+#include "ui/names.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -35,7 +34,6 @@ QString ShortfallText(const QString& articles) {
 CardDescription DrinksCard() {
     return {ArticleKind::Drink,
             QStringLiteral("Getränkekarte"),
-            &TForm1::Button4,
             QStringLiteral(" von 50 Getränken bekannt."),
             ShortfallText(QStringLiteral("Getränke")),
             HelpText(QStringLiteral("Um ein Getränk der Karte hinzuzufügen, "),
@@ -47,7 +45,6 @@ CardDescription DrinksCard() {
 CardDescription DishesCard() {
     return {ArticleKind::Dish,
             QStringLiteral("Speisekarte"),
-            &TForm1::Button5,
             QStringLiteral(" von 30 Speisen bekannt."),
             ShortfallText(QStringLiteral("Speisen")),
             HelpText(QStringLiteral("Um eine Speise der Karte hinzuzufügen, "),
@@ -59,7 +56,6 @@ CardDescription DishesCard() {
 CardDescription WinesCard() {
     return {ArticleKind::Wine,
             QStringLiteral("Weinkarte"),
-            &TForm1::Button6,
             QStringLiteral(" von 30 Weinen bekannt."),
             ShortfallText(QStringLiteral("Weine")),
             HelpText(QStringLiteral("Um einen Wein der Karte hinzuzufügen, "),
@@ -70,8 +66,9 @@ CardDescription WinesCard() {
 
 } // namespace
 
-TCardForm::TCardForm(CardDescription description)
-    : TDialogForm(description.Caption, 400, 200), description_(std::move(description)) {
+TCardForm::TCardForm(GameSession& session, CardDescription description, const QObject* opener)
+    : TDialogForm(description.Caption, 400, 200), session_(session),
+      description_(std::move(description)), opener_(opener) {
     CheckListBox1 = new QListWidget(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     CheckListBox1->setGeometry(7, 6, 166, 103);
@@ -79,25 +76,17 @@ TCardForm::TCardForm(CardDescription description)
     // The list is the card itself; nothing beside it names it.
     CheckListBox1->setAccessibleName(description_.Caption);
 
-    Label1 = new QLabel(description_.HelpLines.join(QLatin1Char('\n')), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Wider than the 202 pixels of the design: the longest line needs it in this font.
-    Label1->setGeometry(177, 5, 220, 104);
+    Label1 = MakeLabel(this, "Label1", description_.HelpLines.join(QLatin1Char('\n')),
+                       {177, 5, 220, 104}, Qt::AlignLeft | Qt::AlignTop);
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setTextFormat(Qt::PlainText);
-    Label2->setGeometry(7, 110, 380, 14);
+    Label2 = MakeLabel(this, "Label2", QString(), {7, 110, 380, LineHeight});
     QPalette lime = Label2->palette();
     lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
     Label2->setPalette(lime);
 
-    Label3 = new QLabel(QStringLiteral("Vermögen:"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setTextFormat(Qt::PlainText);
-    Label3->setGeometry(7, description_.MoneyLabelTop, 380, 14);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Vermögen:"),
+                       {7, description_.MoneyLabelTop, 380, LineHeight});
 
     Button1 = new QPushButton(QStringLiteral("Alle auswählen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -106,18 +95,19 @@ TCardForm::TCardForm(CardDescription description)
     connect(CheckListBox1, &QListWidget::itemChanged, this,
             [this](QListWidgetItem* item) { CheckListBox1ClickCheck(item); });
     connect(Button1, &QPushButton::clicked, this, &TCardForm::Button1Click);
+    connect(&session_, &GameSession::MoneyTextChanged, Label3, &QLabel::setText);
     // The entries stand for articles by index, which name others in another game.
-    connect(Form1, &TForm1::GameLoaded, this, &TCardForm::Fill);
+    connect(&session_, &GameSession::GameLoaded, this, &TCardForm::Fill);
 }
 
-void TCardForm::FormPaint(QObject* sender) {
-    if (!Form1 || sender == nullptr || sender != Form1->*description_.OpenButton)
+void TCardForm::FormPaint(const QObject* sender) {
+    if (sender == nullptr || sender != opener_)
         return;
     Fill();
 }
 
 void TCardForm::Fill() {
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     std::vector<ArticleEntry> entries;
     for (int i = 1; i <= ArticleCount(description_.Kind); ++i)
         if (Article(state, description_.Kind, i).Known)
@@ -149,12 +139,12 @@ void TCardForm::CheckListBox1ClickCheck(QListWidgetItem* item) {
         return;
     const int index = item->data(ArticleIndexRole).toInt();
     if (item->checkState() != Qt::Checked) {
-        TakeOffCard(Form1->state(), description_.Kind, index);
+        TakeOffCard(session_.state(), description_.Kind, index);
         return;
     }
     // A refused tick keeps its mark until the list is next rebuilt.
-    if (!PutOnCard(Form1->game(), description_.Kind, index))
-        Form1->ShowMessage(NotEnoughMoneyForStockMessage);
+    if (!PutOnCard(session_.game(), description_.Kind, index))
+        session_.ShowMessage(NotEnoughMoneyForStockMessage);
 }
 
 void TCardForm::Button1Click() {
@@ -162,15 +152,18 @@ void TCardForm::Button1Click() {
     for (int row = 0; row < CheckListBox1->count(); ++row) {
         QListWidgetItem* item = CheckListBox1->item(row);
         SetTicked(item, true);
-        if (!PutOnCard(Form1->game(), description_.Kind, item->data(ArticleIndexRole).toInt()))
+        if (!PutOnCard(session_.game(), description_.Kind, item->data(ArticleIndexRole).toInt()))
             shortfall = true;
     }
     if (!shortfall)
         return;
     Fill();
-    Form1->ShowMessage(description_.ShortfallMessage.toStdString());
+    session_.ShowMessage(description_.ShortfallMessage.toStdString());
 }
 
-TForm4::TForm4() : TCardForm(DrinksCard()) {}
-TForm5::TForm5() : TCardForm(DishesCard()) {}
-TForm6::TForm6() : TCardForm(WinesCard()) {}
+TForm4::TForm4(GameSession& session, const QObject* opener)
+    : TCardForm(session, DrinksCard(), opener) {}
+TForm5::TForm5(GameSession& session, const QObject* opener)
+    : TCardForm(session, DishesCard(), opener) {}
+TForm6::TForm6(GameSession& session, const QObject* opener)
+    : TCardForm(session, WinesCard(), opener) {}

@@ -2,32 +2,53 @@
 #include "ui/form7_settings.h"
 
 #include "game/game_state.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
-#include "ui/group_box.h"
+#include "ui/game_session.h"
 #include "ui/spin_edit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QRadioButton>
 
 namespace {
 const QColor HelpTextColour(0, 255, 0);
+const QColor FrameShadow(128, 128, 128);
+const QColor FrameHighlight(255, 255, 255);
+constexpr int GroupCaptionLeft = 8;
+constexpr int GroupCaptionPadding = 2;
 
 void Colour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
 }
-
-ControlValues& GameValues() {
-    return Form1->state().Controls;
-}
 } // namespace
 
-TForm7::TForm7() : TDialogForm(QStringLiteral("Einstellungen"), 309, 328) {
+TGroupBox::TGroupBox(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+void TGroupBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QRect frame = rect().adjusted(0, metrics.height() / 2, -2, -2);
+    painter.setPen(FrameShadow);
+    painter.drawRect(frame);
+    painter.setPen(FrameHighlight);
+    painter.drawRect(frame.translated(1, 1));
+
+    if (title().isEmpty())
+        return;
+    const QRect caption(GroupCaptionLeft, 0,
+                        metrics.horizontalAdvance(title()) + 2 * GroupCaptionPadding,
+                        metrics.height());
+    painter.fillRect(caption, palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
+}
+
+TForm7::TForm7(GameSession& session)
+    : TDialogForm(QStringLiteral("Einstellungen"), 309, 328), session_(session) {
     setObjectName(QStringLiteral("Form7"));
     BuildSpeedGroup();
 
@@ -64,6 +85,11 @@ TForm7::TForm7() : TDialogForm(QStringLiteral("Einstellungen"), 309, 328) {
     ApplyLightIndicators(this);
     ApplyControls(GameValues());
     ConnectToGameValues();
+    connect(&session_, &GameSession::ControlsLoaded, this, &TForm7::ApplyControls);
+}
+
+ControlValues& TForm7::GameValues() {
+    return session_.state().Controls;
 }
 
 void TForm7::BuildSpeedGroup() {
@@ -94,11 +120,7 @@ QGroupBox* TForm7::AddGroup(const char* name, const QString& title, QRect geomet
 }
 
 QLabel* TForm7::AddHelpText(QGroupBox* group, const char* name, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, group);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->move(at);
-    label->adjustSize();
+    QLabel* label = MakeLabel(group, name, text, at);
     Colour(label, HelpTextColour);
     return label;
 }
@@ -122,15 +144,15 @@ QCheckBox* TForm7::AddCheckBox(const char* name, const QString& caption, QRect g
 
 void TForm7::ConnectToGameValues() {
     connect(SpinEdit1, &TSpinEdit::Changed, this,
-            [](int value) { GameValues().MinStockLevel = value; });
+            [this](int value) { GameValues().MinStockLevel = value; });
     connect(SpinEdit2, &TSpinEdit::Changed, this,
-            [](int value) { GameValues().CardOrderQuantity = value; });
+            [this](int value) { GameValues().CardOrderQuantity = value; });
     connect(SpinEdit3, &TSpinEdit::Changed, this,
-            [](int value) { GameValues().StorageOrderQuantity = value; });
+            [this](int value) { GameValues().StorageOrderQuantity = value; });
     connect(CheckBox1, &QCheckBox::toggled, this,
-            [](bool checked) { GameValues().NotifyOnDelivery = checked; });
+            [this](bool checked) { GameValues().NotifyOnDelivery = checked; });
     connect(CheckBox2, &QCheckBox::toggled, this,
-            [](bool checked) { GameValues().NotifyDeliveryTime = checked; });
+            [this](bool checked) { GameValues().NotifyDeliveryTime = checked; });
 }
 
 void TForm7::RadioGroup1Click() {
@@ -139,8 +161,8 @@ void TForm7::RadioGroup1Click() {
     const int interval = SpeedInterval(index);
     if (interval <= 0)
         return;
-    Form1->SetTimerInterval(interval);
-    Form1->SetTimerEnabled(true);
+    session_.SetTimerInterval(interval);
+    session_.SetTimerEnabled(true);
 }
 
 int TForm7::ItemIndex() const {

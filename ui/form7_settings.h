@@ -3,13 +3,26 @@
 
 #include "ui/dialog_form.h"
 
+#include <QGroupBox>
+
 struct ControlValues;
+class GameSession;
 class QButtonGroup;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QRadioButton;
 class TSpinEdit;
+
+// A group box drawn the classic way: an etched frame with the caption set into its top line.
+// Children are placed by pixel position, relative to the box's top-left corner.
+class TGroupBox : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TGroupBox(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // Window "Einstellungen": game speed, minimum stock level, the two order quantities and the two
 // delivery message switches. Its controls and the game's ControlValues are kept in step at
@@ -17,7 +30,7 @@ class TSpinEdit;
 class TForm7 : public TDialogForm {
     Q_OBJECT
 public:
-    TForm7();
+    explicit TForm7(GameSession& session);
 
     // A new speed entry was chosen: sets the game timer's interval and switches it on.
     void RadioGroup1Click();
@@ -53,6 +66,8 @@ private:
     QCheckBox* AddCheckBox(const char* name, const QString& caption, QRect geometry);
     void SetItemIndex(int index);
     void ConnectToGameValues();
+    ControlValues& GameValues();
 
+    GameSession& session_;
     QButtonGroup* speedButtons_ = nullptr;
 };

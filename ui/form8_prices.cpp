@@ -3,13 +3,9 @@
 
 #include "game/number_format.h"
 #include "game/prices.h"
-#include "ui/accessible_names.h"
-#include "ui/dialog_look.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
-#include "ui/name_label.h"
-#include "ui/named_controls.h"
-#include "ui/sorted_names.h"
+#include "ui/dialog_form.h"
+#include "ui/game_session.h"
+#include "ui/names.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -39,8 +35,9 @@ std::optional<ArticleKind> ChosenKind(const QComboBox* combo) {
 
 } // namespace
 
-TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Art:"), 40, 9, 20);
+TForm8::TForm8(GameSession& session, const QObject* opener)
+    : TDialogForm(QStringLiteral("Preise"), 348, 252), session_(session), opener_(opener) {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Art:"), {40, 9, 20, LineHeight});
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -58,7 +55,7 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
     Label7->setPalette(lime);
 
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Ware:"), 27, 52, 32);
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Ware:"), {27, 52, 32, LineHeight});
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -67,9 +64,9 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     GiveOutlineOnBlack(ListBox1);
     NameAfterCaption(ListBox1, Label2);
 
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), 210, 52, 71);
-    Label5 = MakeLabel(this, "Label5", QString(), 284, 52, 62);
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), 210, 70, 71);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Einkaufspreis:"), {210, 52, 71, LineHeight});
+    Label5 = MakeLabel(this, "Label5", QString(), {284, 52, 62, LineHeight});
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("Verkaufspreis:"), {210, 70, 71, LineHeight});
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -77,7 +74,7 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     GiveOutlineOnBlack(Edit1);
     Label4->setBuddy(Edit1);
 
-    Label6 = MakeLabel(this, "Label6", QStringLiteral("€"), 328, 70, 16);
+    Label6 = MakeLabel(this, "Label6", QStringLiteral("€"), {328, 70, 16, LineHeight});
 
     Button1 = new QPushButton(QStringLiteral("Preis festlegen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -89,11 +86,11 @@ TForm8::TForm8() : TDialogForm(QStringLiteral("Preise"), 348, 252) {
     connect(ListBox1, &QListWidget::itemClicked, this, &TForm8::ListBox1Click);
     connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
     // The list shows the articles on the cards of the game loaded.
-    connect(Form1, &TForm1::GameLoaded, this, &TForm8::Fill);
+    connect(&session_, &GameSession::GameLoaded, this, &TForm8::Fill);
 }
 
-void TForm8::FormPaint(QObject* sender) {
-    if (!Form1 || sender == nullptr || sender != Form1->Button10)
+void TForm8::FormPaint(const QObject* sender) {
+    if (sender == nullptr || sender != opener_)
         return;
     Fill();
 }
@@ -103,7 +100,7 @@ void TForm8::Fill() {
     const std::optional<ArticleKind> kind = ChosenKind(ComboBox1);
     if (!kind)
         return;
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     std::vector<ArticleEntry> entries;
     for (int i = 1; i <= ArticleCount(*kind); ++i)
         if (Article(state, *kind, i).OnCard)
@@ -117,7 +114,7 @@ void TForm8::Fill() {
 }
 
 void TForm8::ComboBox1Change() {
-    FormPaint(Form1 ? Form1->Button10 : nullptr);
+    FormPaint(opener_);
 }
 
 void TForm8::ListBox1Click() {
@@ -125,7 +122,7 @@ void TForm8::ListBox1Click() {
     const std::optional<ArticleKind> kind = ChosenKind(ComboBox1);
     if (selected.isEmpty() || !kind)
         return;
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     const std::string name = selected.front()->data(StoredNameRole).toString().toStdString();
     const int index = FindArticleByName(state, *kind, name);
     if (index == 0)
@@ -139,10 +136,10 @@ void TForm8::ListBox1Click() {
 }
 
 void TForm8::Button1Click() {
-    const PriceOutcome outcome = SetSalePrice(Form1->state(), ChosenKind(ComboBox1), editedName_,
+    const PriceOutcome outcome = SetSalePrice(session_.state(), ChosenKind(ComboBox1), editedName_,
                                               Edit1->text().toStdString());
     if (outcome == PriceOutcome::NotANumber)
-        Form1->ShowMessage(PriceNotANumberMessage);
+        session_.ShowMessage(PriceNotANumberMessage);
     else if (outcome == PriceOutcome::NotPositive)
-        Form1->ShowMessage(PriceNotPositiveMessage);
+        session_.ShowMessage(PriceNotPositiveMessage);
 }

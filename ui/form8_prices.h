@@ -2,10 +2,11 @@
 #pragma once
 
 #include "ui/dialog_form.h"
-#include "ui/name_label.h"
+#include "ui/names.h"
 
 #include <string>
 
+class GameSession;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -16,11 +17,12 @@ class QPushButton;
 class TForm8 : public TDialogForm {
     Q_OBJECT
 public:
-    TForm8();
+    // `opener` is the main window's "Preise" button, which opens and fills the window.
+    TForm8(GameSession& session, const QObject* opener);
 
     // Rebuilds the list for the chosen kind, but only when called with the main window's
     // "Preise" button; an ordinary repaint changes nothing.
-    void FormPaint(QObject* sender);
+    void FormPaint(const QObject* sender);
     void ComboBox1Change();
     void ListBox1Click();
     void Button1Click(); // "Preis festlegen"
@@ -39,6 +41,9 @@ public:
 
 private:
     void Fill();
+
+    GameSession& session_;
+    const QObject* opener_;
 
     // The name in Label7 as the game stores it: the key to the article being edited (Label7
     // shows it printable and, when too long, shortened).

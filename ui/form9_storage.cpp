@@ -2,10 +2,9 @@
 #include "ui/form9_storage.h"
 
 #include "game/storage.h"
-#include "ui/accessible_names.h"
-#include "ui/dialog_look.h"
-#include "ui/form1_main.h"
-#include "ui/forms.h"
+#include "ui/dialog_form.h"
+#include "ui/game_session.h"
+#include "ui/names.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,14 +17,10 @@ namespace {
 
 const QString StockCaption = QStringLiteral("Lagerbestand: ");
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                  int height) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(left, top, 155, height);
-    return label;
+// Captions and stock labels are as wide as the list they belong to.
+QLabel* MakeListLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                      int height) {
+    return MakeLabel(parent, name, text, {left, top, 155, height}, Qt::AlignLeft | Qt::AlignTop);
 }
 
 QListWidget* MakeList(QWidget* parent, const char* name, int left) {
@@ -65,23 +60,24 @@ std::vector<ArticleEntry> SortedEntries(const GameState& state,
 
 } // namespace
 
-TForm9::TForm9() : TRefreshingForm(QStringLiteral("Lager"), 335, 319) {
-    Label1 = MakeLabel(this, "Label1",
-                       QStringLiteral("Folgende Artikel sind nach \nIhren Einstellungen knapp:"), 8,
-                       8, 28);
+TForm9::TForm9(GameSession& session)
+    : TRefreshingForm(QStringLiteral("Lager"), 335, 319), session_(session) {
+    Label1 = MakeListLabel(
+        this, "Label1", QStringLiteral("Folgende Artikel sind nach \nIhren Einstellungen knapp:"),
+        8, 8, 28);
     ListBox1 = MakeList(this, "ListBox1", 8);
-    Label2 = MakeLabel(this, "Label2", QString(), 8, 236, 14);
+    Label2 = MakeListLabel(this, "Label2", QString(), 8, 236, 14);
     CheckBox1 = new QCheckBox(QStringLiteral("Alle nachbestellen"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(8, 256, 155, 20);
     GiveOutlineOnBlack(CheckBox1);
     Button1 = MakeButton(this, "Button1", 8);
 
-    Label3 = MakeLabel(this, "Label3",
-                       QStringLiteral("Sonstige Artikel, deren\nVorrat noch im Limit liegt:"), 172,
-                       8, 28);
+    Label3 = MakeListLabel(this, "Label3",
+                           QStringLiteral("Sonstige Artikel, deren\nVorrat noch im Limit liegt:"),
+                           172, 8, 28);
     ListBox2 = MakeList(this, "ListBox2", 172);
-    Label4 = MakeLabel(this, "Label4", QString(), 172, 236, 14);
+    Label4 = MakeListLabel(this, "Label4", QString(), 172, 236, 14);
     Button2 = MakeButton(this, "Button2", 172);
     NameAfterCaption(ListBox1, Label1);
     NameAfterCaption(ListBox2, Label3);
@@ -97,13 +93,11 @@ TForm9::TForm9() : TRefreshingForm(QStringLiteral("Lager"), 335, 319) {
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
     // The entries stand for articles by kind and index, which name others in another game.
-    connect(Form1, &TForm1::GameLoaded, this, &TForm9::RebuildLists);
+    connect(&session_, &GameSession::GameLoaded, this, &TForm9::RebuildLists);
 }
 
 TForm9::ListsContent TForm9::CurrentContent() const {
-    if (!Form1)
-        return {};
-    const GameState& state = Form1->state();
+    const GameState& state = session_.state();
     const StockLists lists = SplitByStock(state);
     return {SortedEntries(state, lists.Short), SortedEntries(state, lists.Sufficient)};
 }
@@ -171,7 +165,7 @@ void TForm9::ShowStock(QListWidget* list, QLabel* label) {
     const ArticleEntry* entry = Selected(list, shown);
     if (!entry)
         return;
-    const int stock = Article(Form1->state(), entry->Kind, entry->Index).Stock;
+    const int stock = Article(session_.state(), entry->Kind, entry->Index).Stock;
     label->setText(StockCaption + QString::number(stock));
 }
 
@@ -186,11 +180,11 @@ void TForm9::Button1Click() {
     if (!CheckBox1->isChecked()) {
         const ArticleEntry* entry = Selected(ListBox1, shown_.Short);
         if (!entry) {
-            Form1->ShowMessage(SelectArticleToReorderMessage);
+            session_.ShowMessage(SelectArticleToReorderMessage);
             return;
         }
         const ArticleEntry article = *entry;
-        ReorderShortArticle(Form1->game(), article.Kind, article.Index);
+        ReorderShortArticle(session_.game(), article.Kind, article.Index);
         RebuildLists();
         return;
     }
@@ -198,7 +192,7 @@ void TForm9::Button1Click() {
     while (ListBox1->count() > 0) {
         ListBox1->setCurrentRow(0);
         const ArticleEntry article = shown_.Short.front();
-        Reorder(Form1->state(), Form1->game().Rng, article.Kind, article.Index);
+        Reorder(session_.state(), session_.game().Rng, article.Kind, article.Index);
         RebuildLists();
     }
 }
@@ -206,17 +200,17 @@ void TForm9::Button1Click() {
 void TForm9::Button2Click() {
     const ArticleEntry* entry = Selected(ListBox2, shown_.Sufficient);
     if (!entry) {
-        Form1->ShowMessage(SelectArticleToReorderMessage);
+        session_.ShowMessage(SelectArticleToReorderMessage);
         return;
     }
     const ArticleEntry article = *entry;
-    ReorderSufficientArticle(Form1->game(), article.Kind, article.Index);
+    ReorderSufficientArticle(session_.game(), article.Kind, article.Index);
 }
 
 int TForm9::findewas(const QString& name) const {
-    return ::findewas(Form1->state(), name.toStdString());
+    return ::findewas(session_.state(), name.toStdString());
 }
 
 int TForm9::findenr(int kind, const QString& name) const {
-    return ::findenr(Form1->state(), kind, name.toStdString());
+    return ::findenr(session_.state(), kind, name.toStdString());
 }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/names.h"
 #include "ui/refreshing_form.h"
-#include "ui/sorted_names.h"
 
 #include <optional>
 #include <vector>
 
+class GameSession;
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -16,7 +17,7 @@ class QPushButton;
 class TForm9 : public TRefreshingForm {
     Q_OBJECT
 public:
-    TForm9();
+    explicit TForm9(GameSession& session);
 
     // The paint handler: brings both lists up to the state of the game. When their content
     // has not changed, the entries, the selection and the stock labels stay as they are.
@@ -59,5 +60,6 @@ private:
     // The article of the selected entry, or nullptr when nothing is selected.
     const ArticleEntry* Selected(QListWidget* list, const std::vector<ArticleEntry>& shown) const;
 
+    GameSession& session_;
     ListsContent shown_;
 };

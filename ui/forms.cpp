@@ -13,9 +13,14 @@
 #include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
+#include "ui/game_session.h"
 
+#include <QApplication>
+#include <QPushButton>
 #include <QString>
+#include <initializer_list>
 
+GameSession* Session = nullptr;
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
@@ -31,41 +36,77 @@ TForm12* Form12 = nullptr;
 TForm13* Form13 = nullptr;
 TForm16* Form16 = nullptr;
 
-void CreateForms(RandomSource* rng) {
-    Form1 = new TForm1(rng);
-    Form2 = new TForm2;
-    Form3 = new TForm3;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
-    Form7 = new TForm7;
-    Form8 = new TForm8;
-    Form9 = new TForm9;
-    Form10 = new TForm10;
-    Form11 = new TForm11;
-    Form12 = new TForm12;
-    Form13 = new TForm13;
-    Form16 = new TForm16;
+namespace {
+
+// A dialog was closed: the main window comes back, unless the program is ending.
+void ShowMainWindow() {
+    if (Form1 && !Session->Ending())
+        Form1->show();
 }
 
-void ShowMainWindow() {
-    if (Form1 && !Form1->Ending())
-        Form1->show();
+// Message boxes and file dialogs included.
+void HideEveryWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+}
+
+void ConnectWindows() {
+    Form1->SetDialogs({.Lease = Form2,
+                       .Staff = Form3,
+                       .Drinks = Form4,
+                       .Dishes = Form5,
+                       .Wines = Form6,
+                       .Settings = Form7,
+                       .Prices = Form8,
+                       .Storage = Form9,
+                       .Entertainment = Form10,
+                       .Bank = Form12,
+                       .TopTen = Form13,
+                       .Goals = Form16});
+    const std::initializer_list<TDialogForm*> dialogs = {Form2,  Form3,  Form4, Form5,  Form6,
+                                                         Form7,  Form8,  Form9, Form10, Form11,
+                                                         Form12, Form13, Form16};
+    for (TDialogForm* dialog : dialogs)
+        QObject::connect(dialog, &TDialogForm::Closed, Form1, ShowMainWindow);
+    // After the event window has shown itself: it connected when it was created.
+    QObject::connect(Session, &GameSession::EventRaised, Form1, &QWidget::hide);
+    QObject::connect(Session, &GameSession::Ended, Session, HideEveryWindow);
+}
+
+} // namespace
+
+void CreateForms(RandomSource* rng) {
+    Session = new GameSession(rng);
+    Form1 = new TForm1(*Session);
+    Form2 = new TForm2(*Session);
+    Form3 = new TForm3(*Session);
+    Form4 = new TForm4(*Session, Form1->Button4);
+    Form5 = new TForm5(*Session, Form1->Button5);
+    Form6 = new TForm6(*Session, Form1->Button6);
+    Form7 = new TForm7(*Session);
+    Form8 = new TForm8(*Session, Form1->Button10);
+    Form9 = new TForm9(*Session);
+    Form10 = new TForm10(*Session);
+    Form11 = new TForm11(*Session);
+    Form12 = new TForm12(*Session);
+    Form13 = new TForm13(*Session);
+    Form16 = new TForm16(*Session);
+    ConnectWindows();
 }
 
 void ShowFirstWindow(const QString& savedGame) {
     Form1->show();
     if (!savedGame.isEmpty())
-        Form1->LoadSavedGame(savedGame);
+        Session->LoadSavedGame(savedGame);
 }
 
-template <class T> static void Destroy(T*& form) {
-    delete form;
-    form = nullptr;
+template <class T> static void Destroy(T*& object) {
+    delete object;
+    object = nullptr;
 }
 
 void DestroyForms() {
-    // Dialogs first: their destructors may still look at the main window.
+    // Dialogs first, the session last: every window holds on to it.
     Destroy(Form16);
     Destroy(Form13);
     Destroy(Form12);
@@ -80,4 +121,5 @@ void DestroyForms() {
     Destroy(Form3);
     Destroy(Form2);
     Destroy(Form1);
+    Destroy(Session);
 }

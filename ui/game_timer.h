@@ -1,16 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/tick_pacer.h"
-
 #include <QBasicTimer>
 #include <QElapsedTimer>
 #include <QObject>
+#include <cstdint>
 
-// The main window's game timer: an interval in milliseconds and one on/off switch, firing
-// `timeout` once per interval like any repeating timer. An interval shorter than the shortest
-// wait (a screen frame) is paced by TickPacer: the program wakes up once per wait and fires the
-// firings that came due, one after another. Every wake-up ends with `wakeUpEnded`.
+// Keeps the game timer's firings at their promised pace while waking the program up no more
+// often than the screen can show a change. A timer asked for a firing every millisecond would
+// wake the program a thousand times a second, and each wake-up costs more processor time than
+// the tick it runs, for a screen that shows one picture every 17 ms or so. So an interval
+// shorter than the shortest wait (a screen frame) is served by waking up once per wait and
+// running the firings that came due meanwhile, counted by the clock: the game minutes pass
+// at the same pace. Longer intervals fire once per wake-up, as any timer does.
+//
+// The pace never bursts: a little lateness (a busy machine) is made up at most two waits'
+// worth at a time, but after a longer stall the schedule starts afresh instead of racing to
+// catch up.
+class TickPacer {
+public:
+    // The timer was started (again) at `nowNs`: the time before was no game time, so the
+    // schedule begins here.
+    void Start(std::int64_t nowNs, int intervalMs, int shortestWaitMs);
+
+    // How long the timer sleeps between wake-ups under the current schedule.
+    int WaitMs() const { return intervalMs_ < shortestWaitMs_ ? shortestWaitMs_ : intervalMs_; }
+
+    // Firings due at a wake-up at `nowNs`.
+    int TicksDue(std::int64_t nowNs);
+
+    // Counts a firing that ran at the pace.
+    void TickRan() { ++ticksRun_; }
+
+private:
+    int intervalMs_ = 1;
+    int shortestWaitMs_ = 1;
+    std::int64_t startNs_ = 0;
+    std::int64_t ticksRun_ = 0;
+};
+
+// The game timer: an interval in milliseconds and one on/off switch, firing `timeout` once per
+// interval like any repeating timer. An interval shorter than the shortest wait (a screen
+// frame) is paced by TickPacer: the program wakes up once per wait and fires the firings that
+// came due, one after another. Every wake-up ends with `wakeUpEnded`.
 class TGameTimer : public QObject {
     Q_OBJECT
 public:

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <utility>
 
-TickDisplays::TickDisplays(const TGameTimer& gameTimer, const QWidget& window, Drawers drawers)
-    : gameTimer_(gameTimer), window_(window), draw_(std::move(drawers)) {
+TickDisplays::TickDisplays(const TGameTimer& gameTimer, Drawers drawers)
+    : gameTimer_(gameTimer), draw_(std::move(drawers)) {
     frame_.setSingleShot(true);
     frame_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] { DrawNow(); });
@@ -21,7 +21,7 @@ std::chrono::milliseconds TickDisplays::FramePeriod(double hertz) {
 }
 
 std::chrono::milliseconds TickDisplays::ScreenFramePeriod() const {
-    const QScreen* screen = window_.screen();
+    const QScreen* screen = window_ ? window_->screen() : nullptr;
     return FramePeriod(screen ? screen->refreshRate() : 0);
 }
 

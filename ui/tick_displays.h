@@ -13,7 +13,7 @@
 
 class QWidget;
 
-// The main window's displays that every tick rewrites: the five gauges, the clock and the
+// The displays that every tick rewrites: the five gauges, the clock and the
 // money. At "Schnell (3)" a tick comes every millisecond, but the screen shows one picture per
 // refresh; redrawing a thousand times a second would only burn the processor. So while the
 // game timer runs that fast, the newest values wait and are drawn together once per screen
@@ -32,10 +32,13 @@ public:
     // The frame rate when the screen does not tell its own.
     static constexpr double DefaultRefreshRate = 60;
 
-    // `gameTimer` is watched for its pace, `window` tells the screen whose refresh counts. To
-    // be made after the tick handler is connected to the game timer: a frame that is due is
-    // drawn once a wake-up of the game timer has run its firings.
-    TickDisplays(const TGameTimer& gameTimer, const QWidget& window, Drawers drawers);
+    // `gameTimer` is watched for its pace. To be made after the tick handler is connected to
+    // the game timer: a frame that is due is drawn once a wake-up of the game timer has run its
+    // firings.
+    TickDisplays(const TGameTimer& gameTimer, Drawers drawers);
+
+    // The window whose screen's refresh counts; without one the frame rate is the default.
+    void SetWindow(const QWidget* window) { window_ = window; }
 
     void SetGauge(Gauge gauge, int value);
     void SetClock(const std::string& text);
@@ -64,7 +67,7 @@ private:
     void WakeUpEnded();
 
     const TGameTimer& gameTimer_;
-    const QWidget& window_;
+    const QWidget* window_ = nullptr;
     Drawers draw_;
     QTimer frame_; // runs while values wait
     std::array<std::optional<int>, 5> gauges_;

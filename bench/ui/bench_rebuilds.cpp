@@ -13,6 +13,7 @@
 #include "ui/form1_main.h"
 #include "ui/form9_storage.h"
 #include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -61,7 +62,7 @@ void ShowAndWait(QWidget* window) {
 
 void BM_TopTenRebuildChanged(benchmark::State& bench) {
     for (auto _ : bench) {
-        ChangeTheRanking(Form1->state());
+        ChangeTheRanking(Session->state());
         Form13->FormPaint();
     }
 }
@@ -77,7 +78,7 @@ BENCHMARK(BM_TopTenRebuildUnchanged)->Unit(benchmark::kMicrosecond);
 void BM_TopTenRepaintChanged(benchmark::State& bench) {
     ShowAndWait(Form13);
     for (auto _ : bench) {
-        ChangeTheRanking(Form1->state());
+        ChangeTheRanking(Session->state());
         Form13->repaint();             // paints and asks for the refresh
         QApplication::processEvents(); // the refresh, and the repaint of the new text
     }
@@ -87,7 +88,7 @@ BENCHMARK(BM_TopTenRepaintChanged)->Unit(benchmark::kMicrosecond);
 
 void BM_StorageRebuildChanged(benchmark::State& bench) {
     for (auto _ : bench) {
-        ChangeTheStock(Form1->state());
+        ChangeTheStock(Session->state());
         Form9->FormPaint();
     }
 }
@@ -103,7 +104,7 @@ BENCHMARK(BM_StorageRebuildUnchanged)->Unit(benchmark::kMicrosecond);
 void BM_StorageRepaintChanged(benchmark::State& bench) {
     ShowAndWait(Form9);
     for (auto _ : bench) {
-        ChangeTheStock(Form1->state());
+        ChangeTheStock(Session->state());
         Form9->repaint();
         QApplication::processEvents();
     }
@@ -118,8 +119,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     CreateForms();
     Form1->Button1Click(); // "Spiel starten": names and prices of a real game
-    Form1->SetTimerEnabled(false);
-    FillTheCardsWithExtremeCounts(Form1->state());
+    Session->SetTimerEnabled(false);
+    FillTheCardsWithExtremeCounts(Session->state());
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -19,13 +19,14 @@
 // quiet machine. A bare 1 ms timer, measured first, shows the floor of processor time per
 // firing on the machine. Runs on whatever platform Qt is given: offscreen in `make bench`, on
 // an X server through bench_x11_tick_rate.
+#include "app/display.h"
 #include "full_pub.h"
 #include "game/game_state.h"
 #include "hurried_player.h"
-#include "ui/display_settings.h"
 #include "ui/form11_event.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QApplication>
 #include <QDir>
@@ -306,7 +307,7 @@ std::vector<StillWindow> StillWindows(TickCountingRandom& rng) {
                            Form1->Timer1Timer();
                        },
                        false});
-    windows.push_back({"Meldung", [] { Form1->ShowMessage("Pause"); }, true});
+    windows.push_back({"Meldung", [] { Session->ShowMessage("Pause"); }, true});
     windows.push_back({"Speichern", [] { Form1->Button11Click(); }, true});
     windows.push_back({"Laden", [] { Form1->Button12Click(); }, true});
     return windows;
@@ -415,7 +416,7 @@ int main(int argc, char** argv) {
     TickCountingRandom rng;
     CreateForms(&rng);
     int endings = 0;
-    Form1->EndProgram = [&endings] { ++endings; };
+    Session->EndProgram = [&endings] { ++endings; };
     QElapsedTimer wall;
     Answerer answerer(wall);
     app.installEventFilter(&answerer);
@@ -427,7 +428,7 @@ int main(int argc, char** argv) {
     SetUpAFullPub();
     TickLog ticks(wall);
     QObject::connect(Form1->Timer1, &TGameTimer::wakeUpEnded, [&] { ticks.Note(rng.Ticks); });
-    const double clockBefore = Form1->state().GameClock;
+    const double clockBefore = Session->state().GameClock;
     wall.start();
     const double cpuBefore = CpuSeconds();
     const long wakeupsBefore = VoluntarySwitches(RUSAGE_SELF);
@@ -454,7 +455,7 @@ int main(int argc, char** argv) {
     const double cpu = CpuSeconds() - cpuBefore;
     const long fastWakeups = VoluntarySwitches(RUSAGE_SELF) - wakeupsBefore;
     const int windowRepaints = repaints.Repaints - repaintsBefore;
-    const double gameDays = Form1->state().GameClock - clockBefore;
+    const double gameDays = Session->state().GameClock - clockBefore;
     const TickLog::Summary summary = ticks.Summarise(answerer.StopMarksMs);
     const int gameTicks = rng.Ticks - ticksBefore;
     const double running = seconds - summary.StoppedMs / 1000;

@@ -6,6 +6,7 @@
 #include "ui/form2_lease.h"
 #include "ui/form7_settings.h"
 #include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -35,7 +36,7 @@ inline void SetUpAFullPub() {
         PressRewardKey(key);
     for (int i = 0; i < 10; ++i)
         PressRewardKey(Qt::Key_F12);
-    GameState& state = Form1->state();
+    GameState& state = Session->state();
     for (ArticleKind kind : AllArticleKinds) {
         for (int i = 1; i <= ArticleCount(kind); ++i) {
             TArticle& article = Article(state, kind, i);

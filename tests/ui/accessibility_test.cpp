@@ -89,7 +89,7 @@ private slots:
             {Gauge::Attractiveness, &TForm1::Progressbar4, "Gesamtattraktivität"},
             {Gauge::Staff, &TForm1::Progressbar5, "Schnelligkeit Personal"}};
         for (const auto& [gauge, meter, name] : gauges) {
-            Form1->SetGauge(gauge, 250);
+            Session->SetGauge(gauge, 250);
             QAccessibleInterface* accessible = Accessible(Form1->*meter);
             QCOMPARE(accessible->role(), QAccessible::ProgressBar);
             QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(name));
@@ -136,7 +136,7 @@ private slots:
     void aShortenedNameIsDescribedAsPlainText() {
         Form1->Button1Click();
         const QString name = QStringLiteral("<b>Zum</b> ") + QStringLiteral("W").repeated(35);
-        Form1->state().Locations[Form1->state().LocationCursor].Name =
+        Session->state().Locations[Session->state().LocationCursor].Name =
             ShortString50::FromUtf8(name.toStdString());
         QVERIFY(ShowAndPaint(Form2));
         QVERIFY(Form2->Label4->ShownText().endsWith(u'…'));

@@ -19,7 +19,7 @@
 #include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
-#include "ui/name_label.h"
+#include "ui/names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,7 +127,7 @@ void MakeAllKnown(GameState& state) {
 }
 
 void LookAtEveryEvent(QStringList& cut) {
-    Game& game = Form1->game();
+    Game& game = Session->game();
     for (int r = 1; r <= EventCount; ++r) {
         for (int answer = 0; answer < 3; ++answer) {
             ShowEvent(game.Event, r);
@@ -215,7 +215,7 @@ private slots:
         Look(Form1, cut); // no game
         Form1->Button1Click();
         Look(Form1, cut); // a game, no pub
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         for (int i = 1; i <= LocationCount; ++i) {
             state.LocationCursor = i;
             Look(Form2, cut);
@@ -276,7 +276,7 @@ private slots:
         for (const QString& name : names)
             shown << QString(name).replace(u'\n', u'?').replace(u'\t', u'?').replace(u'\x01', u'?');
         Form1->Button1Click();
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         MakeAllKnown(state);
         PutAllOnCard(state);
         state.LeasedLocation = 1;

@@ -22,7 +22,7 @@ void Toggle(QListWidget* list, const QString& name) {
 void Know(ArticleKind kind, std::initializer_list<const char*> names) {
     int i = 0;
     for (const char* name : names) {
-        TArticle& article = Article(Form1->state(), kind, ++i);
+        TArticle& article = Article(Session->state(), kind, ++i);
         SetName(article, name);
         article.Known = true;
     }
@@ -43,7 +43,7 @@ private slots:
     void cleanup() { DestroyForms(); }
 
     void fillsOnlyWhenTheMainWindowsButtonAsks() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         Know(ArticleKind::Drink, {"Zitronenlimonade", "gelbe Limonade", "Bier", "stilles Wasser",
                                   "Apfelsaft", "Kaffee"});
         state.Drinks[6].OnCard = true;
@@ -100,7 +100,7 @@ private slots:
     }
 
     void tickingBuysTheFirstStock() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         TArticle& pils = state.Drinks[3];
         SetName(pils, "Pils");
         pils.Known = true;
@@ -131,7 +131,7 @@ private slots:
     }
 
     void aTickThatCannotBePaidIsRefused() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.Wealth = 100;
         TArticle& dish = state.Dishes[2];
         dish.Known = true;
@@ -152,7 +152,7 @@ private slots:
     }
 
     void selectAllPaysWhatItCanAndTellsOnce() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.Wealth = 1000;
         state.Controls.CardOrderQuantity = 10;
         auto know = [&](int i, const char* name, double price, bool onCard = false) {
@@ -193,7 +193,7 @@ private slots:
     }
 
     void pricesListTheCardOfTheChosenKind() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         SetName(state.Drinks[9], "Pils");
         state.Drinks[9].OnCard = true;
         state.Drinks[9].PurchasePrice = 8;
@@ -222,7 +222,7 @@ private slots:
     }
 
     void priceInputs() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         TArticle& pils = state.Drinks[9];
         SetName(pils, "Pils");
         pils.OnCard = true;
@@ -265,7 +265,7 @@ private slots:
     }
 
     void aPriceForTheNameUnderAnotherKindChangesNothing() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.Drinks[1].OnCard = true;
         state.Drinks[1].SalePrice = 4;
         Form8->ComboBox1->setCurrentIndex(0);

@@ -32,9 +32,9 @@ Outcome Observe(const MessageAnswerer& answerer) {
         outcome.Buttons << name + (Form1->findChild<QWidget*>(name)->isEnabled() ? "" : "-");
     outcome.Money = Form1->Label1->isVisibleTo(Form1) ? Form1->Label1->text() : QString();
     outcome.Clock = Form1->Label2->isVisibleTo(Form1) ? Form1->Label2->text() : QString();
-    outcome.TimerRunning = Form1->TimerEnabled();
+    outcome.TimerRunning = Session->TimerEnabled();
     outcome.Interval = Form1->Timer1->interval();
-    outcome.Game = EncodeSavedGame(Form1->state());
+    outcome.Game = EncodeSavedGame(Session->state());
     outcome.Drawn = Form1->grab().toImage();
     return outcome;
 }
@@ -66,7 +66,7 @@ class CommandLineLoadTest : public QObject {
         ProgramRun run;
         Form1->Button1Click();
         if (leasePub) {
-            Form1->state().LocationCursor = 4;
+            Session->state().LocationCursor = 4;
             Form1->Button2Click();
             QTest::mouseClick(Form2->Button3, Qt::LeftButton);
         }

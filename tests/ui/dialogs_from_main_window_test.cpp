@@ -29,10 +29,10 @@ void Close(QWidget* dialog) {
 
 void StartAndLease() {
     Form1->Button1->click();
-    Form1->SetTimerInterval(500000000); // no tick while the test looks
+    Session->SetTimerInterval(500000000); // no tick while the test looks
     Form1->Button2->click();
     Form2->Button3->click();
-    QVERIFY(Form1->state().Leased() != nullptr);
+    QVERIFY(Session->state().Leased() != nullptr);
     QVERIFY(Form1->Button4->isVisibleTo(Form1));
 }
 
@@ -45,7 +45,7 @@ private slots:
         ProgramRun run;
         MessageAnswerer player;
         StartAndLease();
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
 
         Form1->Button4->click();
         QVERIFY(!Form1->isVisible());
@@ -120,7 +120,7 @@ private slots:
             Close(card);
         }
         QVERIFY(player.Texts.isEmpty());
-        QVERIFY(GoalsReached(Form1->state()));
+        QVERIFY(GoalsReached(Session->state()));
     }
 
     // Enter and the keypad's Enter press the focused button of every game window.
@@ -133,7 +133,7 @@ private slots:
             {Form1, Form1->Button11},  {Form2, Form2->Button1},   {Form3, Form3->Button2},
             {Form4, Form4->Button1},   {Form8, Form8->Button1},   {Form9, Form9->Button2},
             {Form10, Form10->Button2}, {Form11, Form11->Button3}, {Form12, Form12->Button1}};
-        Form1->state().Wealth = 0; // the entertainment is refused, its button stays
+        Session->state().Wealth = 0; // the entertainment is refused, its button stays
         const auto press = [](QWidget* window, QPushButton* button, Qt::Key key,
                               Qt::KeyboardModifiers modifiers) {
             window->show(); // a press may have closed it

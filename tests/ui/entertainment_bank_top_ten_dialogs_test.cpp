@@ -53,7 +53,7 @@ private slots:
     }
 
     void purchasesAtExactlyTheMoneyAndBelow() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.LeasedLocation = 4;
         state.Wealth = 4000;
         Form10->show();
@@ -85,7 +85,7 @@ private slots:
     }
 
     void buttonsFollowTheSavedFlags() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.Controls.TvPurchasable = false;
         Form10->show();
         QVERIFY(!Form10->Button1->isEnabled());
@@ -105,7 +105,7 @@ private slots:
     }
 
     void bankFirstDay() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         QVERIFY(ShowAndPaint(Form12));
         QCOMPARE(Form12->Label1->text(), Money("10000.00"));
         QCOMPARE(Form12->Label6->text(), QStringLiteral("10000.00 €"));
@@ -145,7 +145,7 @@ private slots:
     }
 
     void bankLimitIsTheOneLastShown() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.Wealth = -50.5;
         state.Drinks[7].Stock = 100; // not on a card, still counts
         state.Drinks[7].SalePrice = 2;
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(Form13->Memo1->isReadOnly());
         QCOMPARE(Form13->Label1->text(), QStringLiteral("Top Ten der meistverkauften Artikel"));
 
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.Dishes[1].UnitsSold = 7;
         state.Wines[1].UnitsSold = 7;
         state.Drinks[50].UnitsSold = 7;

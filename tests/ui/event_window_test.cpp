@@ -8,9 +8,9 @@
 namespace {
 // Raises entry r the way the tick does: picked with the timer off, window shown, main hidden.
 void RaiseEvent(int r) {
-    Form1->SetTimerEnabled(false);
-    ShowEvent(Form1->game().Event, r);
-    Form1->ShowEventWindow();
+    Session->SetTimerEnabled(false);
+    ShowEvent(Session->game().Event, r);
+    Session->ShowEventWindow();
 }
 
 // The answers on offer: Button1 (Ja), Button2 (Nein), Button3 (OK).
@@ -24,7 +24,7 @@ QStringList Buttons() {
 
 // The event window is gone and the game runs on in the main window.
 bool BackInTheGame() {
-    return !Form11->isVisible() && Form1->isVisible() && Form1->TimerEnabled();
+    return !Form11->isVisible() && Form1->isVisible() && Session->TimerEnabled();
 }
 
 QStringList Rows() {
@@ -78,13 +78,13 @@ private slots:
         RaiseEvent(7);
         QVERIFY(Form11->isVisible());
         QVERIFY(!Form1->isVisible());
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
         QCOMPARE(Rows(), (QStringList{"Ein sehr zufriedener Gast", "gibt Ihnen aus ungeklärten",
                                       "Gründen ein Trinkgeld von EUR", "700", "", "", ""}));
         QCOMPARE(Buttons(), QStringList{"Button3"});
 
         QTest::mouseClick(Form11->Button3, Qt::LeftButton);
-        QCOMPARE(Form1->state().Wealth, 10700.0);
+        QCOMPARE(Session->state().Wealth, 10700.0);
         QVERIFY(BackInTheGame());
     }
 
@@ -98,26 +98,26 @@ private slots:
         QCOMPARE(Rows(),
                  (QStringList{"Pech gehabt. Es war", "der linke Hut.", "", "", "", "", ""}));
         QCOMPARE(Buttons(), QStringList{"Button3"});
-        QCOMPARE(Form1->state().Wealth, 9700.0);
-        QVERIFY(!Form1->TimerEnabled());
+        QCOMPARE(Session->state().Wealth, 9700.0);
+        QVERIFY(!Session->TimerEnabled());
 
         Form11->repaint(); // a repaint shows the same
         QCOMPARE(Form11->Label2->text(), QStringLiteral("Pech gehabt. Es war"));
 
         QTest::mouseClick(Form11->Button3, Qt::LeftButton);
-        QCOMPARE(Form1->state().Wealth, 9700.0);
+        QCOMPARE(Session->state().Wealth, 9700.0);
         QVERIFY(BackInTheGame());
     }
 
     void learningAnArticleTellsItsName() {
         MessageAnswerer answerer;
-        Form1->state().Drinks[21].Known = false;
-        const QString name = QString::fromStdString(Form1->state().Drinks[21].Name.ToUtf8());
+        Session->state().Drinks[21].Known = false;
+        const QString name = QString::fromStdString(Session->state().Drinks[21].Name.ToUtf8());
         RaiseEvent(1);
         QTest::mouseClick(Form11->Button1, Qt::LeftButton);
         QCOMPARE(answerer.Texts, QStringList{"Das Getränk " + name + " wurde hinzugefügt."});
-        QVERIFY(Form1->state().Drinks[21].Known);
-        QCOMPARE(Form1->state().Wealth, 9400.0);
+        QVERIFY(Session->state().Drinks[21].Known);
+        QCOMPARE(Session->state().Wealth, 9400.0);
         QVERIFY(BackInTheGame());
     }
 
@@ -128,8 +128,8 @@ private slots:
         QTest::keyClick(Form11, Qt::Key_F4, Qt::AltModifier);
         QVERIFY(Form11->isVisible());
         QVERIFY(!Form1->isVisible());
-        QVERIFY(!Form1->TimerEnabled());
-        QCOMPARE(Form1->state().Wealth, 10000.0);
+        QVERIFY(!Session->TimerEnabled());
+        QCOMPARE(Session->state().Wealth, 10000.0);
     }
 
     void closingBesideAnOpenDialogShowsBoth() {

@@ -24,7 +24,7 @@ private slots:
 
     void leaseDialogShowsTheLocationAtTheCursor() {
         Form1->Button1Click();
-        TLocation& third = Form1->state().Locations[3];
+        TLocation& third = Session->state().Locations[3];
         third.Name = ShortString50::FromUtf8("Möbelzentrum");
         third.PotentialCustomers = 12345;
         third.RentPerDay = 523;
@@ -52,31 +52,31 @@ private slots:
         Form1->Button1Click();
         Form1->Button2Click();
         QTest::mouseClick(Form2->Button2, Qt::LeftButton);
-        QCOMPARE(Form1->state().LocationCursor, 1);
+        QCOMPARE(Session->state().LocationCursor, 1);
         for (int i = 0; i < 35; ++i)
             QTest::mouseClick(Form2->Button1, Qt::LeftButton);
-        QCOMPARE(Form1->state().LocationCursor, 30);
+        QCOMPARE(Session->state().LocationCursor, 30);
         QCOMPARE(Form2->Label4->text(),
-                 QString::fromStdString(Form1->state().Locations[30].Name.ToUtf8()));
+                 QString::fromStdString(Session->state().Locations[30].Name.ToUtf8()));
     }
 
     void damagedCursorIsNeverUsedAsIndex() {
         Form1->Button1Click();
-        Form1->state().LocationCursor = 31;
+        Session->state().LocationCursor = 31;
         Form1->Button2Click();
         QCOMPARE(Form2->Label4->text(),
-                 QString::fromStdString(Form1->state().Locations[30].Name.ToUtf8()));
-        Form1->state().LocationCursor = -4;
+                 QString::fromStdString(Session->state().Locations[30].Name.ToUtf8()));
+        Session->state().LocationCursor = -4;
         QTest::mouseClick(Form2->Button3, Qt::LeftButton);
-        QVERIFY(Form1->state().Locations[1].Leased);
-        QCOMPARE(Form1->state().LeasedLocation, 1);
+        QVERIFY(Session->state().Locations[1].Leased);
+        QCOMPARE(Session->state().LeasedLocation, 1);
     }
 
     void leasingRecordsTheClock() {
         Form1->Button1Click();
         Form1->Button2Click();
         QTest::mouseClick(Form2->Button3, Qt::LeftButton);
-        QCOMPARE(Form1->state().Locations[1].LeaseDate, Form1->state().GameClock);
+        QCOMPARE(Session->state().Locations[1].LeaseDate, Session->state().GameClock);
         QVERIFY(!Form2->isVisible());
         QVERIFY(!Form1->Button2->isEnabled());
         QVERIFY(Form1->Button9->isVisible());
@@ -105,7 +105,7 @@ private slots:
     }
 
     void goalsFollowTheStateAtEveryPaint() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         PutAllOnCard(state);
         state.Drinks[50].OnCard = false;
         state.Wealth = 150000;

@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(VisibleButtons(), Sorted(NoGameButtons));
         QVERIFY(!Form1->Label1->isVisibleTo(Form1));
         QVERIFY(!Form1->Label2->isVisibleTo(Form1));
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
         QCOMPARE(Form1->Timer1->interval(), 400);
         QCOMPARE(Form1->Timer1->timerType(), Qt::PreciseTimer);
         for (TLEDMeter* gauge : {Form1->Progressbar1, Form1->Progressbar2, Form1->Progressbar3,
@@ -64,7 +64,7 @@ private slots:
         if (!qEnvironmentVariable("LC_ALL").startsWith(QStringLiteral("de_DE")))
             QSKIP("the run under the C locale");
         QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral(","));
-        Form1->state().Wealth = -1234.5;
+        Session->state().Wealth = -1234.5;
         Form1->vermoegenanzeigen();
         QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: -1234.50 €"));
     }
@@ -74,7 +74,7 @@ private slots:
             const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
             QVERIFY2(textWidth + 8 <= button->width(), qPrintable(button->text()));
         }
-        Form1->state().Wealth = -99999999.99;
+        Session->state().Wealth = -99999999.99;
         Form1->vermoegenanzeigen();
         QVERIFY(Form1->Label1->geometry().right() < Form1->width());
     }
@@ -88,8 +88,8 @@ private slots:
         QVERIFY(Form1->Label2->isVisible());
         QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 10000.00 €"));
         QCOMPARE(Form1->Label2->text().size(), 16); // "dd.mm.yyyy hh:nn"
-        QVERIFY(Form1->TimerEnabled());
-        QCOMPARE(Form1->state().LocationCursor, 1);
+        QVERIFY(Session->TimerEnabled());
+        QCOMPARE(Session->state().LocationCursor, 1);
     }
 
     void leasingShowsTheManagementButtons() {
@@ -103,8 +103,8 @@ private slots:
 
         QVERIFY(!Form2->isVisible());
         QVERIFY(Form1->isVisible());
-        QCOMPARE(Form1->state().LeasedLocation, 3);
-        QVERIFY(Form1->state().Locations[3].Leased);
+        QCOMPARE(Session->state().LeasedLocation, 3);
+        QVERIFY(Session->state().Locations[3].Leased);
         QCOMPARE(VisibleButtons(),
                  Sorted(NoGameButtons + QStringList{"Button11", "Button2"} + ManagementButtons));
         QVERIFY(!Form1->Button2->isEnabled());
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(!Form2->isVisible());
         QVERIFY(Form1->Button2->isEnabled());
         QVERIFY(!Form1->Button7->isVisibleTo(Form1));
-        QCOMPARE(Form1->state().LeasedLocation, 0);
+        QCOMPARE(Session->state().LeasedLocation, 0);
     }
 
     void dialogCommandsHideTheMainWindowAndLeaveTheTimerAlone() {
@@ -135,7 +135,7 @@ private slots:
             QTest::mouseClick(command.button, Qt::LeftButton);
             QVERIFY2(command.dialog->isVisible(), qPrintable(command.button->text()));
             QVERIFY(!Form1->isVisible());
-            QVERIFY(Form1->TimerEnabled());
+            QVERIFY(Session->TimerEnabled());
             command.dialog->close();
             QVERIFY(!command.dialog->isVisible());
             QVERIFY(Form1->isVisible());
@@ -143,7 +143,7 @@ private slots:
     }
 
     void moneyGoesIntoAllFiveLabels() {
-        Form1->state().Wealth = 1234.5;
+        Session->state().Wealth = 1234.5;
         Form1->vermoegenanzeigen();
         const QString expected = QStringLiteral("Vermögen: 1234.50 €");
         QCOMPARE(Form1->Label1->text(), expected);
@@ -151,15 +151,15 @@ private slots:
         QCOMPARE(Form5->Label3->text(), expected);
         QCOMPARE(Form6->Label3->text(), expected);
         QCOMPARE(Form12->Label1->text(), expected);
-        Form1->state().Wealth = -0.5;
-        Form1->RefreshMoney();
+        Session->state().Wealth = -0.5;
+        Session->RefreshMoney();
         QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: -0.50 €"));
     }
 
     void speedKeysSetOnlyTheInterval() {
         QTest::keyClick(Form1->Button15, Qt::Key_0, Qt::NoModifier);
         QCOMPARE(Form1->Timer1->interval(), 500000000);
-        QVERIFY2(!Form1->TimerEnabled(), "a speed key must not start the timer");
+        QVERIFY2(!Session->TimerEnabled(), "a speed key must not start the timer");
         QTest::keyClick(Form1, Qt::Key_3);
         QCOMPARE(Form1->Timer1->interval(), 1);
         QTest::keyClick(Form1->Button13, Qt::Key_1);
@@ -175,10 +175,10 @@ private slots:
 
         QTest::mouseClick(Form1->Button1, Qt::LeftButton);
         QTest::keyClick(Form1->Button12, Qt::Key_0);
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
         QCOMPARE(Form1->Timer1->interval(), 500000000);
         QCOMPARE(Form7->ItemIndex(), 1);
-        QCOMPARE(Form1->state().Controls.SpeedIndex, 1);
+        QCOMPARE(Session->state().Controls.SpeedIndex, 1);
     }
 
     void speedKeysAreNotSeenByOtherWindows() {
@@ -191,46 +191,46 @@ private slots:
     void rewardKeysActOnRelease() {
         QTest::mouseClick(Form1->Button1, Qt::LeftButton);
         QTest::keyPress(Form1->Button13, Qt::Key_F12, AllThree);
-        QCOMPARE(Form1->state().Wealth, 10000.0);
+        QCOMPARE(Session->state().Wealth, 10000.0);
         QTest::keyRelease(Form1->Button13, Qt::Key_F12, AllThree);
         QTest::keyClick(Form1->Button2, Qt::Key_F12, AllThree);
         QTest::keyClick(Form1, Qt::Key_F12, AllThree);
-        QCOMPARE(Form1->state().Wealth, 40000.0);
+        QCOMPARE(Session->state().Wealth, 40000.0);
         QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 40000.00 €"));
 
         QTest::keyClick(Form1->Button13, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier);
         QTest::keyClick(Form1->Button13, Qt::Key_F11, Qt::ShiftModifier | Qt::AltModifier);
-        QCOMPARE(Form1->state().Wealth, 40000.0);
-        QVERIFY(!Form1->state().Drinks[50].Known);
+        QCOMPARE(Session->state().Wealth, 40000.0);
+        QVERIFY(!Session->state().Drinks[50].Known);
 
         // Holding the keys down repeats the release only as auto-repeat, which does not count.
         QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_F12, AllThree, QString(), true);
         QApplication::sendEvent(Form1->Button13, &repeated);
-        QCOMPARE(Form1->state().Wealth, 40000.0);
+        QCOMPARE(Session->state().Wealth, 40000.0);
     }
 
     void rewardKeysTeachWithoutPuttingOnTheCard() {
         QTest::keyClick(Form1->Button12, Qt::Key_F11, AllThree | Qt::KeypadModifier);
-        for (const TArticle& drink : Form1->state().Drinks) {
+        for (const TArticle& drink : Session->state().Drinks) {
             QVERIFY(drink.Known);
             QVERIFY(!drink.OnCard);
         }
         QTest::keyClick(Form1->Button12, Qt::Key_F10, AllThree);
         QTest::keyClick(Form1->Button12, Qt::Key_F9, AllThree);
-        QVERIFY(Form1->state().Wines[30].Known);
-        QVERIFY(Form1->state().Dishes[30].Known);
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(Session->state().Wines[30].Known);
+        QVERIFY(Session->state().Dishes[30].Known);
+        QVERIFY(!Session->TimerEnabled());
     }
 
     void spielendeEndsTheProgramAtOnce() {
         QTest::mouseClick(Form1->Button1, Qt::LeftButton);
         QTest::mouseClick(Form1->Button13, Qt::LeftButton);
         QCOMPARE(run_->EndRequests, 1);
-        QVERIFY(Form1->Ending());
+        QVERIFY(Session->Ending());
         QVERIFY(!Form1->isVisible());
-        QVERIFY(!Form1->TimerEnabled());
-        Form1->SetTimerEnabled(true);
-        QVERIFY2(!Form1->TimerEnabled(), "nothing may restart the game once it ends");
+        QVERIFY(!Session->TimerEnabled());
+        Session->SetTimerEnabled(true);
+        QVERIFY2(!Session->TimerEnabled(), "nothing may restart the game once it ends");
     }
 
     void closingTheMainWindowEndsTheProgram() {

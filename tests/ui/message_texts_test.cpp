@@ -16,7 +16,7 @@
 #include "persistence/file_system.h"
 #include "persistence/save_game.h"
 #include "support/recording_host.h"
-#include "ui/message_box.h"
+#include "ui/game_session.h"
 
 #include <QMessageBox>
 #include <cerrno>

@@ -26,7 +26,7 @@ int VisibleManagementButtons() {
 }
 
 std::vector<std::uint8_t> Image() {
-    return EncodeSavedGame(Form1->state());
+    return EncodeSavedGame(Session->state());
 }
 } // namespace
 
@@ -43,7 +43,7 @@ class SaveLoadTest : public QObject {
     void DialogsAnswer(const QString& path) {
         const auto answer = [this, path] {
             ++dialogsShown_;
-            if (Form1->TimerEnabled())
+            if (Session->TimerEnabled())
                 ++dialogsWithTimerRunning_;
             return path;
         };
@@ -53,7 +53,7 @@ class SaveLoadTest : public QObject {
 
     void StartAndLease(int location) {
         Form1->Button1Click();
-        Form1->state().LocationCursor = location;
+        Session->state().LocationCursor = location;
         Form1->Button2Click();
         QTest::mouseClick(Form2->Button3, Qt::LeftButton);
     }
@@ -76,7 +76,7 @@ private slots:
         QTest::mouseClick(Form7->RadioItems[3], Qt::LeftButton);
         Form7->SpinEdit2->SetValue(77);
         Form7->CheckBox2->setChecked(false);
-        Form1->state().Wealth = 12345.67;
+        Session->state().Wealth = 12345.67;
         const std::vector<std::uint8_t> saved = Image();
 
         DialogsAnswer(PathOf("spielstand.krg"));
@@ -84,14 +84,14 @@ private slots:
         Form1->Button11Click();
         QCOMPARE(dialogsShown_, 1);
         QVERIFY(answerer.Texts.isEmpty());
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
         QCOMPARE(QFileInfo(PathOf("spielstand.krg")).size(), qint64(SavedGameSize));
 
         // Play on, then load.
         QTest::mouseClick(Form7->RadioItems[0], Qt::LeftButton);
         Form7->SpinEdit2->SetValue(5);
-        Form1->state().Wealth = 1;
-        Form1->state().Locations[9].Leased = true;
+        Session->state().Wealth = 1;
+        Session->state().Locations[9].Leased = true;
         Form1->Button12Click();
 
         QVERIFY(answerer.Texts.isEmpty());
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(Form7->SpinEdit2->Value(), 77);
         QVERIFY(!Form7->CheckBox2->isChecked());
         QCOMPARE(Form1->Timer1->interval(), 500000000);
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
         QCOMPARE(VisibleManagementButtons(), 9);
         QVERIFY(!Form1->Button2->isEnabled());
         QVERIFY(!Form1->Button1->isEnabled());
@@ -111,7 +111,7 @@ private slots:
     // event window shows the main window beside it) lists the loaded game's articles.
     void loadShowsTheLoadedGameEverywhere() {
         StartAndLease(3);
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         TLocation& pub = state.Locations[3];
         pub.Variety = 30;
         pub.EntertainmentFactor = 50;
@@ -152,7 +152,7 @@ private slots:
         Form1->Button1Click();
         DialogsAnswer(PathOf("ohne_kneipe.krg"));
         Form1->Button11Click();
-        Form1->state().LocationCursor = 2;
+        Session->state().LocationCursor = 2;
         Form1->Button2Click();
         Form2->Button3->click();
         QCOMPARE(VisibleManagementButtons(), 9);
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(VisibleManagementButtons(), 0);
         QVERIFY(Form1->Button2->isEnabled());
         QVERIFY(Form1->Button11->isVisible());
-        QVERIFY(!Form1->state().Locations[2].Leased);
+        QVERIFY(!Session->state().Locations[2].Leased);
     }
 
     void loadBeforeAnyGameStartsTheLoadedGame() {
@@ -175,8 +175,8 @@ private slots:
         QVERIFY(!Form1->Button1->isEnabled());
         QVERIFY(Form1->Label1->isVisible());
         QCOMPARE(VisibleManagementButtons(), 9);
-        QVERIFY(Form1->TimerEnabled());
-        QCOMPARE(Form1->state().LeasedLocation, 1);
+        QVERIFY(Session->TimerEnabled());
+        QCOMPARE(Session->state().LeasedLocation, 1);
     }
 
     void failedLoadLeavesTheGameAsItWas() {
@@ -186,7 +186,7 @@ private slots:
         QFile file(PathOf("kurz.krg"));
         QVERIFY(file.resize(SavedGameSize - 1));
 
-        Form1->state().Wealth = 4321;
+        Session->state().Wealth = 4321;
         Form1->vermoegenanzeigen();
         const std::vector<std::uint8_t> before = Image();
         const QString clock = Form1->Label2->text();
@@ -195,7 +195,7 @@ private slots:
 
         QCOMPARE(answerer.Texts, QStringList{"Read beyond end of file"});
         QVERIFY(Image() == before);
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
         QCOMPARE(VisibleManagementButtons(), 9);
         QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 4321.00 €"));
         QCOMPARE(Form1->Label2->text(), clock);
@@ -211,37 +211,37 @@ private slots:
         MessageAnswerer answerer;
         Form1->Button12Click();
         QCOMPARE(answerer.Texts, QStringList{"File not found"});
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
         QVERIFY(Form1->Button1->isEnabled());
         QVERIFY(!Form1->Button2->isVisibleTo(Form1));
     }
 
     void cancelledLoadChangesNothing() {
-        Form1->SetTimerInterval(1000);
+        Session->SetTimerInterval(1000);
         DialogsAnswer(QString());
         Form1->Button12Click();
         QCOMPARE(dialogsShown_, 1);
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
         QVERIFY(Form1->Button1->isEnabled());
         QVERIFY(!Form1->Label1->isVisibleTo(Form1));
         QCOMPARE(Form1->Timer1->interval(), 1000);
 
         Form1->Button1Click();
         Form1->Button12Click();
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
     }
 
     void cancelledOrFailedSaveRestartsTheTimer() {
         Form1->Button1Click();
         DialogsAnswer(QString());
         Form1->Button11Click();
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
 
         MessageAnswerer answerer;
         DialogsAnswer(PathOf("kein/ordner/spielstand.krg"));
         Form1->Button11Click();
         QCOMPARE(answerer.Texts, QStringList{"File not found"});
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
     }
 
     void defaultDialogsAreSetUpAsThePlayerExpects() {
@@ -267,7 +267,7 @@ private slots:
         // The open dialog keeps the system's own title.
         QVERIFY(seen[1].endsWith(" | \"Das Krugheim\" Spielstände (*.krg) | krg | open"));
         QVERIFY(!seen[1].startsWith("Spielstand"));
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
     }
 };
 

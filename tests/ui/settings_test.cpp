@@ -64,37 +64,37 @@ private slots:
     }
 
     void speedChoiceSetsTheIntervalAndStartsTheTimer() {
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
         QTest::mouseClick(Form7->RadioItems[0], Qt::LeftButton);
         QCOMPARE(Form1->Timer1->interval(), 1);
-        QVERIFY2(Form1->TimerEnabled(), "the choice starts the timer also before a game");
-        QCOMPARE(Form1->state().Controls.SpeedIndex, 0);
+        QVERIFY2(Session->TimerEnabled(), "the choice starts the timer also before a game");
+        QCOMPARE(Session->state().Controls.SpeedIndex, 0);
 
         QTest::mouseClick(Form7->RadioItems[3], Qt::LeftButton);
         QCOMPARE(Form1->Timer1->interval(), 500000000);
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
         QTest::mouseClick(Form7->RadioItems[2], Qt::LeftButton);
         QCOMPARE(Form1->Timer1->interval(), 1000);
-        QCOMPARE(Form1->state().Controls.SpeedIndex, 2);
+        QCOMPARE(Session->state().Controls.SpeedIndex, 2);
     }
 
     void choosingTheSelectedEntryDoesNothing() {
-        Form1->SetTimerInterval(1);
+        Session->SetTimerInterval(1);
         QTest::mouseClick(Form7->RadioItems[1], Qt::LeftButton);
         QCOMPARE(Form1->Timer1->interval(), 1);
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
     }
 
     void typedNumberIsCorrectedWhenTheFieldIsLeft() {
         TypeInto(Form7->SpinEdit2, QStringLiteral("700"));
         QCOMPARE(Field(Form7->SpinEdit2)->text(), QStringLiteral("700"));
         QCOMPARE(Form7->SpinEdit2->Value(), 500);
-        QCOMPARE(Form1->state().Controls.CardOrderQuantity, 500);
+        QCOMPARE(Session->state().Controls.CardOrderQuantity, 500);
         LeaveField();
         QCOMPARE(Field(Form7->SpinEdit2)->text(), QStringLiteral("500"));
 
         TypeInto(Form7->SpinEdit1, QStringLiteral("-5"));
-        QCOMPARE(Form1->state().Controls.MinStockLevel, 0);
+        QCOMPARE(Session->state().Controls.MinStockLevel, 0);
         LeaveField();
         QCOMPARE(Field(Form7->SpinEdit1)->text(), QStringLiteral("0"));
     }
@@ -104,7 +104,7 @@ private slots:
         QTest::keyClick(Field(Form7->SpinEdit3), Qt::Key_Backspace);
         QCOMPARE(Field(Form7->SpinEdit3)->text(), QString());
         QCOMPARE(Form7->SpinEdit3->Value(), 1);
-        QCOMPARE(Form1->state().Controls.StorageOrderQuantity, 1);
+        QCOMPARE(Session->state().Controls.StorageOrderQuantity, 1);
         LeaveField();
         QCOMPARE(Field(Form7->SpinEdit3)->text(), QString());
 
@@ -112,13 +112,13 @@ private slots:
         QCOMPARE(Field(Form7->SpinEdit3)->text(), QStringLiteral("1,5"));
         QCOMPARE(Form7->SpinEdit3->Value(), 1);
         TypeInto(Form7->SpinEdit3, QStringLiteral("+42"));
-        QCOMPARE(Form1->state().Controls.StorageOrderQuantity, 42);
+        QCOMPARE(Session->state().Controls.StorageOrderQuantity, 42);
     }
 
     void lettersAreRefused() {
         TypeInto(Form7->SpinEdit2, QStringLiteral("3a b.7"));
         QCOMPARE(Field(Form7->SpinEdit2)->text(), QStringLiteral("37"));
-        QCOMPARE(Form1->state().Controls.CardOrderQuantity, 37);
+        QCOMPARE(Session->state().Controls.CardOrderQuantity, 37);
     }
 
     void arrowsStepWithinTheRange() {
@@ -132,15 +132,15 @@ private slots:
         Form7->SpinEdit1->SetValue(0);
         QTest::keyClick(Form7->SpinEdit1, Qt::Key_Down);
         QCOMPARE(Form7->SpinEdit1->Value(), 0);
-        QCOMPARE(Form1->state().Controls.MinStockLevel, 0);
+        QCOMPARE(Session->state().Controls.MinStockLevel, 0);
     }
 
     void checkBoxesAreTheMessageSwitches() {
         QTest::mouseClick(Form7->CheckBox1, Qt::LeftButton);
-        QVERIFY(!Form1->state().Controls.NotifyOnDelivery);
-        QVERIFY(Form1->state().Controls.NotifyDeliveryTime);
+        QVERIFY(!Session->state().Controls.NotifyOnDelivery);
+        QVERIFY(Session->state().Controls.NotifyDeliveryTime);
         QTest::mouseClick(Form7->CheckBox2, Qt::LeftButton);
-        QVERIFY(!Form1->state().Controls.NotifyDeliveryTime);
+        QVERIFY(!Session->state().Controls.NotifyDeliveryTime);
     }
 
     void loadedValuesGoOntoTheControlsWithoutActing() {
@@ -155,19 +155,19 @@ private slots:
         QCOMPARE(Form7->ItemIndex(), -1);
         for (QRadioButton* item : Form7->RadioItems)
             QVERIFY(!item->isChecked());
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
         QCOMPARE(Form7->SpinEdit1->Value(), 55);
         QCOMPARE(Form7->SpinEdit3->Value(), 499);
         QVERIFY(!Form7->CheckBox1->isChecked());
-        const ControlValues& game = Form1->state().Controls;
+        const ControlValues& game = Session->state().Controls;
         QCOMPARE(game.SpeedIndex, -1);
         QCOMPARE(game.CardOrderQuantity, 3);
         QVERIFY(!game.NotifyOnDelivery);
 
         // From no selection every entry is a new choice.
         QTest::mouseClick(Form7->RadioItems[1], Qt::LeftButton);
-        QVERIFY(Form1->TimerEnabled());
-        QCOMPARE(Form1->state().Controls.SpeedIndex, 1);
+        QVERIFY(Session->TimerEnabled());
+        QCOMPARE(Session->state().Controls.SpeedIndex, 1);
 
         values.SpeedIndex = 3;
         Form7->ApplyControls(values);

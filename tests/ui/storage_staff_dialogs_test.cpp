@@ -62,13 +62,13 @@ private slots:
         rng_.Ranges.clear();
         StartProgram(&rng_);
         // Running, but no tick comes while a test looks.
-        Form1->SetTimerInterval(500000000);
-        Form1->SetTimerEnabled(true);
+        Session->SetTimerInterval(500000000);
+        Session->SetTimerEnabled(true);
     }
     void cleanup() { DestroyForms(); }
 
     void listsSplitAtTheMinimum() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.Controls.MinStockLevel = 10;
         SetName(state.Drinks[1], "Pils");
         Stock(state.Drinks[1], 10);
@@ -103,7 +103,7 @@ private slots:
     }
 
     void leftButtonReordersTheSelectionWithANoticeWhileTheGameStands() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         SetName(state.Dishes[4], "Gulasch");
         Stock(state.Dishes[4], 3);
         Stock(state.Drinks[5], 3);
@@ -117,7 +117,7 @@ private slots:
 
         player.Texts.clear();
         bool timerDuringNotice = true;
-        player.OnMessage = [&](const QString&) { timerDuringNotice = Form1->TimerEnabled(); };
+        player.OnMessage = [&](const QString&) { timerDuringNotice = Session->TimerEnabled(); };
         rng_.Draws = {0};
         Select(Form9->ListBox1, QStringLiteral("Gulasch"));
         QCOMPARE(Form9->Label2->text(), QStringLiteral("Lagerbestand: 3"));
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(rng_.Ranges, std::vector<int>{600});
         QCOMPARE(state.Dishes[4].DeliveryMinutes, 1);
         QVERIFY(!timerDuringNotice);
-        QVERIFY(Form1->TimerEnabled());
+        QVERIFY(Session->TimerEnabled());
         QCOMPARE(Entries(Form9->ListBox1), QStringList({"Getränk 5"}));
         QCOMPARE(Form9->Label2->text(), QString());
 
@@ -143,7 +143,7 @@ private slots:
     }
 
     void reorderAllEmptiesTheShortListSilently() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         SetName(state.Wines[1], "Riesling");
         SetName(state.Drinks[1], "Apfelsaft");
         SetName(state.Dishes[1], "Bratwurst");
@@ -170,7 +170,7 @@ private slots:
     }
 
     void rightButtonAlwaysTellsAndLeavesTheListsAlone() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.Controls.NotifyDeliveryTime = false;
         SetName(state.Wines[2], "Merlot");
         Stock(state.Wines[2], 40, 200);
@@ -183,7 +183,7 @@ private slots:
 
         player.Texts.clear();
         bool timerDuringNotice = false;
-        player.OnMessage = [&](const QString&) { timerDuringNotice = Form1->TimerEnabled(); };
+        player.OnMessage = [&](const QString&) { timerDuringNotice = Session->TimerEnabled(); };
         rng_.Draws = {77};
         Select(Form9->ListBox2, QStringLiteral("Merlot"));
         QTest::mouseClick(Form9->Button2, Qt::LeftButton);
@@ -200,7 +200,7 @@ private slots:
         DestroyForms();
         ControlledRandom rng;
         StartProgram(&rng);
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         LeaseBusyPub(state);
         state.Controls.MinStockLevel = 100;
         for (int i = 1; i <= DrinkCount; ++i) {
@@ -214,8 +214,8 @@ private slots:
         QCOMPARE(Form9->Label2->text(), QStringLiteral("Lagerbestand: 0"));
 
         MessageAnswerer player;
-        Form1->SetTimerInterval(1);
-        Form1->SetTimerEnabled(true);
+        Session->SetTimerInterval(1);
+        Session->SetTimerEnabled(true);
         const QPoint onButton = Form9->Button1->rect().center();
         const int shortBefore = Form9->ListBox1->count();
         QTest::mouseMove(Form9->Button1, onButton);
@@ -223,7 +223,7 @@ private slots:
         QTest::mousePress(Form9->Button1, Qt::LeftButton, {}, onButton);
         QTRY_VERIFY(Form9->ListBox1->count() > shortBefore); // sales moved articles
         QTest::mouseRelease(Form9->Button1, Qt::LeftButton, {}, onButton);
-        Form1->SetTimerEnabled(false);
+        Session->SetTimerEnabled(false);
         QCOMPARE(player.Texts.size(), 1);
         QVERIFY2(player.Texts.front().startsWith(QStringLiteral("Getränk \"Pils\" wurde")),
                  qPrintable(player.Texts.front()));
@@ -231,7 +231,7 @@ private slots:
     }
 
     void staffPagingHiringAndTheBar() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         for (int i = 1; i <= StaffCount; ++i) {
             TStaffMember& member = state.StaffPool[i];
             member.Name = ShortString50::FromUtf8("Person " + std::to_string(i));
@@ -274,7 +274,7 @@ private slots:
     }
 
     void dismissalTellsFirstThenPaysTheLastWage() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         TStaffMember& member = state.StaffPool[3];
         member.Name = ShortString50::FromUtf8("Günther");
         member.WagePerDay = 40;

@@ -49,13 +49,14 @@ class TickDisplaysTest : public QObject {
 
 private slots:
     void init() {
-        // As the main window has it: at full speed the game timer wakes up once per frame.
+        // As the game session has it: at full speed the game timer wakes up once per frame.
         gameTimer_.setShortestWait(
             int(TickDisplays::FramePeriod(window_.screen()->refreshRate()).count()));
         gameTimer_.setInterval(1);
         gameTimer_.start();
         drawn_.Entries.clear();
-        displays_ = std::make_unique<TickDisplays>(gameTimer_, window_, drawn_.Drawers());
+        displays_ = std::make_unique<TickDisplays>(gameTimer_, drawn_.Drawers());
+        displays_->SetWindow(&window_);
     }
     void cleanup() {
         displays_.reset();

@@ -3,7 +3,6 @@
 // up only once per screen frame, and late at that.
 
 #include "ui/game_timer.h"
-#include "ui/tick_pacer.h"
 
 #include <QSignalSpy>
 #include <QTest>

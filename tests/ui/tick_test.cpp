@@ -47,12 +47,12 @@ private slots:
     void cleanup() { run_.reset(); }
 
     void timerDrivesTheClock() {
-        Form1->state().GameClock = 46000.5; // 12:00
-        Form1->SetTimerInterval(1);
-        QTRY_VERIFY(Form1->state().GameClock >= 46000.5 + 5.0 / 1440.0);
-        Form1->SetTimerEnabled(false);
+        Session->state().GameClock = 46000.5; // 12:00
+        Session->SetTimerInterval(1);
+        QTRY_VERIFY(Session->state().GameClock >= 46000.5 + 5.0 / 1440.0);
+        Session->SetTimerEnabled(false);
         QCOMPARE(Form1->Label2->text(),
-                 QString::fromStdString(ClockText(Form1->state().GameClock)));
+                 QString::fromStdString(ClockText(Session->state().GameClock)));
     }
 
     // A thousand ticks a second, but the clock is drawn at most once per screen frame; a pause
@@ -61,17 +61,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
         PaintCounter clockPaints;
         Form1->Label2->installEventFilter(&clockPaints);
-        const double clockBefore = Form1->state().GameClock;
+        const double clockBefore = Session->state().GameClock;
         QElapsedTimer elapsed;
         elapsed.start();
-        Form1->SetTimerInterval(1);
+        Session->SetTimerInterval(1);
         RunEventLoopFor(300);
         Form1->FormKeyPress(QLatin1Char('0'));
         const qint64 frames =
             elapsed.elapsed() / TickDisplays::FramePeriod(Form1->screen()->refreshRate()).count();
-        const QString clock = QString::fromStdString(ClockText(Form1->state().GameClock));
+        const QString clock = QString::fromStdString(ClockText(Session->state().GameClock));
         QCOMPARE(Form1->Label2->text(), clock);
-        const int ticks = qRound((Form1->state().GameClock - clockBefore) * 1440);
+        const int ticks = qRound((Session->state().GameClock - clockBefore) * 1440);
         QVERIFY2(ticks > 2 * frames && clockPaints.Paints <= frames + 2,
                  qPrintable(QStringLiteral("%1 ticks, %2 clock paints, %3 frames")
                                 .arg(ticks)
@@ -84,7 +84,7 @@ private slots:
     // The player reads a message of a tick beside the displays as that tick left them: the
     // rent falls due with the clock at 00:30 and the money before the rent.
     void aMessageAtFullSpeedShowsTheDisplaysOfItsTick() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         LeaseFirstLocation(state, 50);
         state.GameClock = DayEnd - 3.0 / 1440.0;
         state.Wealth = 1000;
@@ -93,22 +93,22 @@ private slots:
         answerer.OnMessage = [&shown](const QString&) {
             shown << Form1->Label2->text() << Form1->Label1->text();
         };
-        Form1->SetTimerInterval(1);
+        Session->SetTimerInterval(1);
         QTRY_VERIFY(!answerer.Texts.isEmpty());
-        Form1->SetTimerEnabled(false);
+        Session->SetTimerEnabled(false);
         QVERIFY(answerer.Texts[0].startsWith(QStringLiteral("Die Pacht")));
         QCOMPARE(shown, (QStringList{QString::fromStdString(ClockText(DayEnd)), Money("1000.00")}));
     }
 
     void noTickStartsWhileAMessageOfATickIsOpen() {
         // The wage message is shown with the timer running.
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         state.GameClock = DayEnd;
         state.Wealth = 10;
         state.StaffPool[1].Employed = true;
         state.StaffPool[1].WagePerDay = 40;
-        Form1->SetTimerInterval(1);
-        QVERIFY(Form1->TimerEnabled());
+        Session->SetTimerInterval(1);
+        QVERIFY(Session->TimerEnabled());
 
         MessageAnswerer answerer;
         int timeoutsDuringMessage = 0;
@@ -135,12 +135,12 @@ private slots:
         run_->Rng.EventRoll = ControlledRandom::EventRollRange - 1;
         QVERIFY(Form11->isVisible());
         QVERIFY(!Form1->isVisible());
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
         QVERIFY(!Form11->Label2->text().isEmpty());
     }
 
     void bankruptcyEndsTheProgramWithoutAnotherWord() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         LeaseFirstLocation(state, 500);
         state.GameClock = DayEnd;
         state.Wealth = 499.99;
@@ -150,25 +150,25 @@ private slots:
 
         QCOMPARE(answerer.Texts, QStringList{Bankrupt});
         QCOMPARE(run_->EndRequests, 1);
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
         QVERIFY(!Form1->isVisible());
         QVERIFY(!Form7->isVisible());
         QCOMPARE(state.Wealth, 499.99);
         QCOMPARE(Form1->Label1->text(), QStringLiteral("Vermögen: 10000.00 €"));
 
         Form1->Timer1Timer();
-        Form1->ShowMessage("late");
+        Session->ShowMessage("late");
         QTest::qWait(20);
         QCOMPARE(answerer.Texts.size(), 1);
     }
 
     void bankruptcyUnderADialogMessageEndsEverything() {
         // A dialog's message does not stop the timer; the tick under it ends the game.
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         LeaseFirstLocation(state, 500);
         state.GameClock = DayEnd;
         state.Wealth = 0;
-        Form1->SetTimerInterval(1);
+        Session->SetTimerInterval(1);
         Form1->Button15Click();
         // The player reads the dialog's message until the game ends under it.
         MessageAnswerer answerer;
@@ -179,25 +179,25 @@ private slots:
             QTimer::singleShot(2000, &reading, &QEventLoop::quit);
             QTimer check;
             connect(&check, &QTimer::timeout, &reading, [&reading] {
-                if (Form1->Ending())
+                if (Session->Ending())
                     reading.quit();
             });
             check.start(5);
             reading.exec();
         };
-        Form1->ShowMessage("Dialog");
-        Form1->ShowMessage("after the end");
+        Session->ShowMessage("Dialog");
+        Session->ShowMessage("after the end");
 
         QVERIFY(answerer.Texts.contains(Bankrupt));
         QCOMPARE(answerer.Texts.last(), Bankrupt);
         QCOMPARE(run_->EndRequests, 1);
         QVERIFY(!Form7->isVisible());
         QVERIFY(!Form1->isVisible());
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
     }
 
     void reachedGoalsEndTheProgramAfterSevenMessages() {
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         PutAllOnCard(state);
         state.Wealth = 100000;
         MessageAnswerer answerer;
@@ -210,14 +210,14 @@ private slots:
                  QStringLiteral("Das Spiel endet hier. Nochmals herzlichen Glückwunsch!"));
         QCOMPARE(run_->EndRequests, 1);
         QVERIFY(!Form1->isVisible());
-        QVERIFY(!Form1->TimerEnabled());
+        QVERIFY(!Session->TimerEnabled());
     }
 
     void bankruptcyLeavesTheEventLoop() {
         run_.reset();
         run_ = std::make_unique<ProgramRun>(true);
         Form1->Button1Click();
-        GameState& state = Form1->state();
+        GameState& state = Session->state();
         LeaseFirstLocation(state, 50);
         state.GameClock = DayEnd;
         state.Wealth = 0;

@@ -7,6 +7,7 @@
 #include "game/random.h"
 #include "ui/form1_main.h"
 #include "ui/forms.h"
+#include "ui/game_session.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,7 +88,7 @@ public:
     explicit ProgramRun(bool realEnd = false) {
         CreateForms(&Rng);
         if (!realEnd)
-            Form1->EndProgram = [this] { ++EndRequests; };
+            Session->EndProgram = [this] { ++EndRequests; };
         Form1->show();
     }
     ~ProgramRun() { DestroyForms(); }
@@ -99,7 +100,7 @@ public:
 // "Wein 1", "Speise 1" and so on; nothing is known, on a card or in stock. DestroyForms() ends it.
 inline void StartProgram(RandomSource* rng = nullptr) {
     CreateForms(rng);
-    GameState& state = Form1->state();
+    GameState& state = Session->state();
     state.Wealth = 10000;
     for (const ArticleKind kind : AllArticleKinds)
         for (int i = 1; i <= ArticleCount(kind); ++i) {
