@@ -75,9 +75,9 @@ void TForm12::ShowOutcome(const std::string& refusal) {
 }
 
 void TForm12::Button1Click() {
-    ShowOutcome(TakeCredit(Form1->state(), creditLimit_, SpinEdit1->Value()));
+    ShowOutcome(TakeCredit(Form1->game(), creditLimit_, SpinEdit1->Value()));
 }
 
 void TForm12::Button2Click() {
-    ShowOutcome(RepayDebt(Form1->state(), SpinEdit2->Value()));
+    ShowOutcome(RepayDebt(Form1->game(), SpinEdit2->Value()));
 }

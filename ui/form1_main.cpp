@@ -346,7 +346,7 @@ void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     if (!RewardModifiersHeld(modifiers))
         return;
     if (const std::optional<RewardKey> reward = RewardKeyOf(key)) {
-        if (GrantReward(state(), *reward))
+        if (GrantReward(game_, *reward))
             vermoegenanzeigen();
     }
 }

@@ -4,6 +4,7 @@
 
 #include "ui/form1_main.h"
 
+#include "game/booking.h"
 #include "game/date_time.h"
 #include "game/guests.h"
 #include "game/lease.h"
@@ -61,6 +62,7 @@ void TForm1::LoadStoppedGame(const QString& path, bool timerWasRunning) {
     }
     Button1Click();
     ApplySavedGame(state(), loaded->Game);
+    BeginBooks(game_, BooksOrigin::Loaded);
     // The entertainment dialog reads its purchase flags from the game whenever it is shown.
     Form7->ApplyControls(state().Controls);
     if (const int interval = SpeedInterval(state().Controls.SpeedIndex); interval > 0)
