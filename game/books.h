@@ -36,7 +36,7 @@ enum class Booking : std::uint8_t {
     CreditTaken,   // Wealth and Debt up
     CreditRepaid,  // Wealth and Debt down
 };
-inline constexpr int BookingCount = 18;
+inline constexpr int BookingCount = static_cast<int>(Booking::CreditRepaid) + 1;
 
 // Credit moves money without making the pub richer or poorer, so it stays out of the profit.
 enum class BookingSide { Income, Expense, Credit };
