@@ -110,10 +110,10 @@ inline void Act(Game& game) {
         ReorderSufficientArticle(game, kind, index);
         break;
     case 4:
-        (void)TakeCredit(state, ComputeCreditLimit(state), rng.Random(BankAmountMaximum + 1));
+        (void)TakeCredit(game, ComputeCreditLimit(state), rng.Random(BankAmountMaximum + 1));
         break;
     case 5:
-        (void)RepayDebt(state, rng.Random(BankAmountMaximum + 1));
+        (void)RepayDebt(game, rng.Random(BankAmountMaximum + 1));
         break;
     case 6:
         (void)BuyEntertainment(game, rng.Random(2) ? Entertainment::Television
@@ -139,7 +139,7 @@ inline void Act(Game& game) {
         SetAPrice(state, rng);
         break;
     case 13:
-        (void)GrantReward(state, static_cast<RewardKey>(rng.Random(4)));
+        (void)GrantReward(game, static_cast<RewardKey>(rng.Random(4)));
         break;
     default: // the player only looks
         break;

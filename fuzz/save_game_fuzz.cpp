@@ -80,11 +80,11 @@ void AnswerEvent(Game& game, FuzzHost& host) {
         const int button = game.Rng.Random(3);
         bool closes = false;
         if (button == 0 && view.YesVisible)
-            closes = AnswerYes(session, game.State, game.Host);
+            closes = AnswerYes(game);
         else if (button == 1 && view.NoVisible)
-            closes = AnswerNo(session, game.State);
+            closes = AnswerNo(game);
         else if (view.OkVisible)
-            closes = AnswerOk(session, game.State);
+            closes = AnswerOk(game);
         if (closes)
             break;
     }

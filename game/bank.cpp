@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/bank.h"
 
+#include "game/booking.h"
+#include "game/game.h"
 #include "game/money.h"
 
 double ComputeCreditLimit(const GameState& state) {
@@ -13,20 +15,19 @@ double ComputeCreditLimit(const GameState& state) {
     return SaturatedDifference(SaturatedSum(limit, state.Wealth), state.Debt);
 }
 
-std::string TakeCredit(GameState& state, double creditLimit, int amount) {
-    if (amount + state.Debt > creditLimit)
+std::string TakeCredit(Game& game, double creditLimit, int amount) {
+    if (amount + game.State.Debt > creditLimit)
         return CreditRefusedMessage;
-    state.Debt = SaturatedSum(state.Debt, amount);
-    state.Wealth = SaturatedSum(state.Wealth, amount);
+    Book(game, Booking::CreditTaken, amount);
     return {};
 }
 
-std::string RepayDebt(GameState& state, int amount) {
+std::string RepayDebt(Game& game, int amount) {
+    const GameState& state = game.State;
     if (amount > state.Wealth)
         return RepayMoreThanWealthMessage;
     if (amount > state.Debt)
         return RepayMoreThanDebtMessage;
-    state.Wealth = SaturatedDifference(state.Wealth, amount);
-    state.Debt = SaturatedDifference(state.Debt, amount);
+    Book(game, Booking::CreditRepaid, -static_cast<double>(amount));
     return {};
 }

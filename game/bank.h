@@ -3,6 +3,8 @@
 
 #include "game/game_state.h"
 
+struct Game;
+
 #include <string>
 
 // Borrowing from and repaying the bank.
@@ -20,5 +22,5 @@ double ComputeCreditLimit(const GameState& state);
 
 // Both return the refusal, or an empty text when the amount was booked.
 // The credit test is against the limit computed earlier, as the bank showed it.
-std::string TakeCredit(GameState& state, double creditLimit, int amount);
-std::string RepayDebt(GameState& state, int amount);
+std::string TakeCredit(Game& game, double creditLimit, int amount);
+std::string RepayDebt(Game& game, int amount);

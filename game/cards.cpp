@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/cards.h"
 
+#include "game/booking.h"
 #include "game/int_math.h"
 #include "game/money.h"
 
@@ -20,7 +21,7 @@ bool PutOnCard(Game& game, ArticleKind kind, int index) {
     article.OnCard = true;
     // A saved game may carry any stock; the sum stays in range instead of wrapping round.
     article.Stock = ClampToInt32(std::int64_t{article.Stock} + quantity);
-    state.Wealth = SaturatedDifference(state.Wealth, cost);
+    BookStockBought(game, Booking::CardStock, kind, index, quantity, cost);
     game.Host.RefreshMoney();
     article.SalePrice = SaturatedSum(article.PurchasePrice, 1.5);
     return true;

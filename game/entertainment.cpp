@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/entertainment.h"
 
+#include "game/booking.h"
 #include "game/int_math.h"
-#include "game/money.h"
 
 #include <cstdint>
 
@@ -20,7 +20,8 @@ std::optional<int> BuyEntertainment(Game& game, Entertainment what) {
     if (pub)
         pub->EntertainmentFactor =
             ClampToInt32(std::int64_t{pub->EntertainmentFactor} + EntertainmentFactorGain);
-    state.Wealth = SaturatedDifference(state.Wealth, EntertainmentPrice);
+    Book(game, what == Entertainment::Television ? Booking::Television : Booking::Musicians,
+         -EntertainmentPrice);
     game.Host.RefreshMoney();
     if (what == Entertainment::Television)
         state.Controls.TvPurchasable = false;

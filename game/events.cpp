@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/events.h"
 
+#include "game/booking.h"
+#include "game/game.h"
 #include "game/game_host.h"
-#include "game/money.h"
 #include "game/number_format.h"
 #include "game/random.h"
 
@@ -69,6 +70,17 @@ void LearnFirstUnknown(GameState& state, ArticleKind kind, GameHost& host) {
     }
 }
 
+// An answer subtracts `amount` from Wealth. One that moves no money books nothing.
+void PayForAnswer(Game& game, double amount) {
+    if (amount == 0)
+        return;
+    const int r = game.Event.CurrentEvent;
+    const Booking category = r >= 1 && r < FirstGeneralEvent ? Booking::ArticleOffers
+                             : amount > 0                    ? Booking::EventPayments
+                                                             : Booking::EventReceipts;
+    Book(game, category, -amount);
+}
+
 ArticleKind KindOfOffer(int k) {
     return k == 1 ? ArticleKind::Drink : k == 2 ? ArticleKind::Wine : ArticleKind::Dish;
 }
@@ -118,10 +130,13 @@ void ShowEvent(EventSession& session, int r) {
     session.EventState = entry.TwoStage ? 1 : 2;
 }
 
-bool AnswerYes(EventSession& session, GameState& state, GameHost& host) {
+bool AnswerYes(Game& game) {
+    EventSession& session = game.Event;
+    GameState& state = game.State;
+    GameHost& host = game.Host;
     const TEreigniss& entry = Current(session);
     if (session.EventState == 2) {
-        state.Wealth = SaturatedDifference(state.Wealth, entry.YesAmount);
+        PayForAnswer(game, entry.YesAmount);
         if (entry.LearnDrink)
             LearnFirstUnknown(state, ArticleKind::Drink, host);
         if (entry.LearnWine)
@@ -132,27 +147,28 @@ bool AnswerYes(EventSession& session, GameState& state, GameHost& host) {
     }
     if (session.EventState == 1) {
         ShowResult(session.View, entry.YesLines);
-        state.Wealth = SaturatedDifference(state.Wealth, entry.YesAmount);
+        PayForAnswer(game, entry.YesAmount);
         session.EventState = 2;
     }
     return false;
 }
 
-bool AnswerNo(EventSession& session, GameState& state) {
+bool AnswerNo(Game& game) {
+    EventSession& session = game.Event;
     const TEreigniss& entry = Current(session);
     if (session.EventState == 2) {
-        state.Wealth = SaturatedDifference(state.Wealth, entry.NoAmount);
+        PayForAnswer(game, entry.NoAmount);
         return true;
     }
     if (session.EventState == 1) {
         ShowResult(session.View, entry.NoLines);
-        state.Wealth = SaturatedDifference(state.Wealth, entry.NoAmount);
+        PayForAnswer(game, entry.NoAmount);
         session.EventState = 2;
     }
     return false;
 }
 
-bool AnswerOk(EventSession& session, GameState& state) {
-    state.Wealth = SaturatedDifference(state.Wealth, Current(session).OkAmount);
+bool AnswerOk(Game& game) {
+    PayForAnswer(game, Current(game.Event).OkAmount);
     return true;
 }

@@ -9,6 +9,7 @@
 
 class RandomSource;
 class GameHost;
+struct Game;
 
 // One entry of the event table. Amounts are what an answer subtracts from Wealth, so a gain
 // is negative.
@@ -59,11 +60,12 @@ void PickUnknownArticleEvent(EventSession& session, const GameState& state, Rand
 // Shows entry r (1..34) in the view.
 void ShowEvent(EventSession& session, int r);
 
-// The answers. They return true when the window is to close now; closing itself (timer on,
-// main window shown) is the window's part.
-bool AnswerYes(EventSession& session, GameState& state, GameHost& host);
-bool AnswerNo(EventSession& session, GameState& state);
-bool AnswerOk(EventSession& session, GameState& state);
+// The answers to the event shown in game.Event, booked as event payments and receipts (the
+// offers of an unknown article apart). They return true when the window is to close now;
+// closing itself (timer on, main window shown) is the window's part.
+bool AnswerYes(Game& game);
+bool AnswerNo(Game& game);
+bool AnswerOk(Game& game);
 
 // Whether some article of the kind is not known yet.
 bool HasUnknownArticle(const GameState& state, ArticleKind kind);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/guests.h"
 
+#include "game/booking.h"
 #include "game/game.h"
 #include "game/int_math.h"
 #include "game/money.h"
@@ -103,7 +104,8 @@ void SetVariety(Game& game, TLocation& location, std::int64_t variety) {
     game.Host.SetGauge(Gauge::Variety, location.Variety);
 }
 
-template <int N> void ServeWish(Game& game, OneBasedArray<TArticle, N>& articles) {
+template <int N>
+void ServeWish(Game& game, OneBasedArray<TArticle, N>& articles, ArticleKind kind) {
     const SearchResult result = SearchArticle(articles, game.Rng);
     TLocation* location = game.State.Leased();
     if (result.Exhausted && location)
@@ -115,7 +117,7 @@ template <int N> void ServeWish(Game& game, OneBasedArray<TArticle, N>& articles
         SetVariety(game, *location, variety < VarietyMax ? variety + 1 : variety);
     }
     TArticle& article = *result.Found;
-    game.State.Wealth = SaturatedSum(game.State.Wealth, article.SalePrice);
+    BookSale(game, kind, static_cast<int>(&article - articles.begin()) + 1, article.SalePrice);
     article.UnitsSold = ClampToInt32(std::int64_t{article.UnitsSold} + 1);
     article.Stock -= 1;
 }
@@ -204,15 +206,16 @@ void GuestStep(Game& game, double priceRating, const GuestRatings& ratings) {
     const int t = Draw(rng, 400 - std::int64_t{ratings.Attractiveness});
     if (g != 0)
         return;
+    game.Books.CountGuest();
     if (t == 0)
-        game.State.Wealth = SaturatedSum(game.State.Wealth, rng.Random(50));
+        Book(game, Booking::Tips, rng.Random(50));
     const bool wantsDrink = rng.Random(2) == 1;
     const bool wantsDish = rng.Random(2) == 1;
     const bool wantsWine = rng.Random(2) == 1;
     if (wantsWine)
-        ServeWish(game, game.State.Wines);
+        ServeWish(game, game.State.Wines, ArticleKind::Wine);
     if (wantsDrink)
-        ServeWish(game, game.State.Drinks);
+        ServeWish(game, game.State.Drinks, ArticleKind::Drink);
     if (wantsDish)
-        ServeWish(game, game.State.Dishes);
+        ServeWish(game, game.State.Dishes, ArticleKind::Dish);
 }

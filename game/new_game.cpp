@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/new_game.h"
 
+#include "game/booking.h"
 #include "game/date_time.h"
 #include "game/game.h"
 #include "game/name_tables.h"
@@ -120,4 +121,5 @@ void NewGame(Game& game, double now) {
     game.Host.SetClockText(ClockText(now));
     state.Wealth = StartingWealth;
     game.Host.RefreshMoney();
+    BeginBooks(game, BooksOrigin::NewGame);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/rewards.h"
 
-#include "game/game_state.h"
-#include "game/money.h"
+#include "game/booking.h"
+#include "game/game.h"
 
 namespace {
 template <class Articles> void MakeAllKnown(Articles& articles) {
@@ -11,10 +11,11 @@ template <class Articles> void MakeAllKnown(Articles& articles) {
 }
 } // namespace
 
-bool GrantReward(GameState& state, RewardKey key) {
+bool GrantReward(Game& game, RewardKey key) {
+    GameState& state = game.State;
     switch (key) {
     case RewardKey::F12:
-        state.Wealth = SaturatedSum(state.Wealth, RewardMoney);
+        Book(game, Booking::Reward, RewardMoney);
         return true;
     case RewardKey::F11:
         MakeAllKnown(state.Drinks);

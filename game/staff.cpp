@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/staff.h"
 
-#include "game/money.h"
+#include "game/booking.h"
 
 #include <algorithm>
 
@@ -31,7 +31,7 @@ void DismissShownStaffMember(Game& game) {
     TStaffMember& member = state.StaffPool[ShownStaffIndex(state)];
     member.Employed = false;
     game.Host.ShowMessage(LastWageMessage(member));
-    state.Wealth = SaturatedDifference(state.Wealth, member.WagePerDay);
+    Book(game, Booking::LastWages, -static_cast<double>(member.WagePerDay));
     game.Host.RefreshMoney();
     member.HireDate = 0;
 }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/tick.h"
 
+#include "game/booking.h"
 #include "game/date_time.h"
 #include "game/events.h"
 #include "game/game.h"
 #include "game/goals.h"
 #include "game/guests.h"
 #include "game/int_math.h"
-#include "game/money.h"
 #include "game/number_format.h"
 
 #include <array>
@@ -62,36 +62,40 @@ void RollForEvent(Game& game) {
     game.Host.ShowEventWindow();
 }
 
-void ChargeInterest(GameState& state, GameHost& host) {
+void ChargeInterest(Game& game) {
+    const GameState& state = game.State;
     if (state.Debt <= 0)
         return;
     const double interest = state.Debt * 1 / 100;
-    ShowWithTimerStopped(host,
+    ShowWithTimerStopped(game.Host,
                          "Die Kreditzinsen von " + FormatGeneral(interest) + " € werden fällig.");
-    state.Wealth = SaturatedDifference(state.Wealth, interest);
+    Book(game, Booking::Interest, -interest);
 }
 
-void PayWages(GameState& state, GameHost& host) {
+void PayWages(Game& game) {
+    GameState& state = game.State;
     for (TStaffMember& member : state.StaffPool) {
         if (!member.Employed)
             continue;
         if (member.WagePerDay > state.Wealth) {
             const std::string name = member.Name.ToUtf8();
-            host.ShowMessage("Sie konnten " + name + " nicht bezahlen. " + name + " kündigt.");
+            game.Host.ShowMessage("Sie konnten " + name + " nicht bezahlen. " + name + " kündigt.");
             member.Employed = false;
         } else {
-            state.Wealth = SaturatedDifference(state.Wealth, member.WagePerDay);
+            Book(game, Booking::Wages, -static_cast<double>(member.WagePerDay));
         }
     }
 }
 
 // Returns false when the rent cannot be paid: the game is lost.
-bool PayRent(GameState& state, GameHost& host) {
-    for (TLocation& location : state.Locations) {
+bool PayRent(Game& game) {
+    const GameState& state = game.State;
+    GameHost& host = game.Host;
+    for (const TLocation& location : state.Locations) {
         if (!location.Leased)
             continue;
         if (state.Wealth >= location.RentPerDay) {
-            state.Wealth = SaturatedDifference(state.Wealth, location.RentPerDay);
+            Book(game, Booking::Rent, -location.RentPerDay);
             ShowWithTimerStopped(host, "Die Pacht für ihr Krugheim (Standort: " +
                                            location.Name.ToUtf8() + ") wird fällig.");
         } else {
@@ -122,16 +126,25 @@ ClockStep NextClockStep(double clock) {
 }
 
 // Returns false on bankruptcy.
-bool AdvanceClock(GameState& state, GameHost& host, const ClockStep& step) {
-    state.GameClock = step.Next;
+bool AdvanceClock(Game& game, const ClockStep& step) {
+    game.State.GameClock = step.Next;
     if (!step.DayEnd)
         return true;
-    ChargeInterest(state, host);
-    PayWages(state, host);
-    return PayRent(state, host);
+    ChargeInterest(game);
+    PayWages(game);
+    if (!PayRent(game))
+        return false;
+    // The business day runs from 09:00 to 00:30 and settles its interest, wages and rent at its
+    // end, so these belong to the day that ends here. What the rest of this tick brings
+    // (deliveries and guests at 09:00) belongs to the next day. A bankrupt day is not closed:
+    // the game ends in it.
+    game.Books.CloseDay(game.State.GameClock);
+    return true;
 }
 
-struct DeliveryTexts {
+// One kind of article as the deliveries see it.
+struct DeliveryKind {
+    ArticleKind Kind;
     std::string_view Delivered;   // before the name
     std::string_view RefusedHead; // before the name
 };
@@ -140,43 +153,46 @@ constexpr std::string_view DeliveredTail = " wurde soeben geliefert.";
 constexpr std::string_view RefusedTail = " liefern. Sie haben allerdings nicht genügend Geld. "
                                          "Der Lieferant fährt weg, ohne zu liefern.";
 
-void Deliver(GameState& state, GameHost& host, TArticle& article, const DeliveryTexts& texts) {
+void Deliver(Game& game, TArticle& article, int index, const DeliveryKind& kind) {
+    const GameState& state = game.State;
+    GameHost& host = game.Host;
     const std::int32_t quantity = state.Controls.StorageOrderQuantity;
     const double cost = quantity * article.PurchasePrice;
     const std::string name = article.Name.ToUtf8();
     if (cost > state.Wealth) {
-        ShowWithTimerStopped(host,
-                             std::string(texts.RefusedHead) + name + std::string(RefusedTail));
+        ShowWithTimerStopped(host, std::string(kind.RefusedHead) + name + std::string(RefusedTail));
         return;
     }
     if (state.Controls.NotifyOnDelivery)
-        ShowWithTimerStopped(host,
-                             std::string(texts.Delivered) + name + std::string(DeliveredTail));
-    state.Wealth = SaturatedDifference(state.Wealth, cost);
+        ShowWithTimerStopped(host, std::string(kind.Delivered) + name + std::string(DeliveredTail));
+    BookStockBought(game, Booking::Deliveries, kind.Kind, index, quantity, cost);
     article.Stock = ClampToInt32(std::int64_t{article.Stock} + quantity);
 }
 
-// A negative countdown (only a damaged file has one) is never delivered, like 0.
+// A negative countdown (only a damaged file has one) is never delivered, like 0. Inline: the
+// walk runs every minute, and kept inside the tick it costs no calls.
 template <int N>
-void CompleteDeliveries(GameState& state, GameHost& host, OneBasedArray<TArticle, N>& articles,
-                        const DeliveryTexts& texts) {
+inline void CompleteDeliveries(Game& game, OneBasedArray<TArticle, N>& articles,
+                               const DeliveryKind& kind) {
     for (TArticle& article : articles) {
         if (article.DeliveryMinutes > 1)
             --article.DeliveryMinutes;
         if (article.DeliveryMinutes == 1) {
             article.DeliveryMinutes = 0;
-            Deliver(state, host, article, texts);
+            Deliver(game, article, static_cast<int>(&article - articles.begin()) + 1, kind);
         }
     }
 }
 
-void CompleteDeliveries(GameState& state, GameHost& host) {
-    CompleteDeliveries(state, host, state.Drinks,
-                       {"Getränk ", "Ein Lieferant wollte gerade das Getränk "});
-    CompleteDeliveries(state, host, state.Wines,
-                       {"Wein ", "Ein Lieferant wollte gerade den Wein "});
-    CompleteDeliveries(state, host, state.Dishes,
-                       {"Speise ", "Ein Lieferant wollte gerade die Speise "});
+void CompleteDeliveries(Game& game) {
+    GameState& state = game.State;
+    CompleteDeliveries(
+        game, state.Drinks,
+        {ArticleKind::Drink, "Getränk ", "Ein Lieferant wollte gerade das Getränk "});
+    CompleteDeliveries(game, state.Wines,
+                       {ArticleKind::Wine, "Wein ", "Ein Lieferant wollte gerade den Wein "});
+    CompleteDeliveries(game, state.Dishes,
+                       {ArticleKind::Dish, "Speise ", "Ein Lieferant wollte gerade die Speise "});
 }
 
 } // namespace
@@ -206,11 +222,11 @@ TickOutcome Tick(Game& game) {
 
     const double priceRating = PriceGaugeStep(game);
 
-    if (!AdvanceClock(state, host, clockStep))
+    if (!AdvanceClock(game, clockStep))
         return TickOutcome::GameOver;
     host.SetClockText(ClockText(state.GameClock));
 
-    CompleteDeliveries(state, host);
+    CompleteDeliveries(game);
 
     const GuestRatings ratings = StaffAndAttractivenessStep(game, priceRating);
     GuestStep(game, priceRating, ratings);

@@ -85,15 +85,15 @@ template <class Answer> void TForm11::Answered(Answer answer) {
 }
 
 void TForm11::Button1Click() {
-    Answered([](Game& game) { return AnswerYes(game.Event, game.State, game.Host); });
+    Answered([](Game& game) { return AnswerYes(game); });
 }
 
 void TForm11::Button2Click() {
-    Answered([](Game& game) { return AnswerNo(game.Event, game.State); });
+    Answered([](Game& game) { return AnswerNo(game); });
 }
 
 void TForm11::Button3Click() {
-    Answered([](Game& game) { return AnswerOk(game.Event, game.State); });
+    Answered([](Game& game) { return AnswerOk(game); });
 }
 
 void TForm11::FormClose() {

@@ -75,9 +75,9 @@ void TForm12::ShowOutcome(const std::string& refusal) {
 }
 
 void TForm12::Button1Click() {
-    ShowOutcome(TakeCredit(session_.state(), creditLimit_, SpinEdit1->Value()));
+    ShowOutcome(TakeCredit(session_.game(), creditLimit_, SpinEdit1->Value()));
 }
 
 void TForm12::Button2Click() {
-    ShowOutcome(RepayDebt(session_.state(), SpinEdit2->Value()));
+    ShowOutcome(RepayDebt(session_.game(), SpinEdit2->Value()));
 }

@@ -306,7 +306,7 @@ void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     if (!RewardModifiersHeld(modifiers))
         return;
     if (const std::optional<RewardKey> reward = RewardKeyOf(key)) {
-        if (GrantReward(session_.state(), *reward))
+        if (GrantReward(session_.game(), *reward))
             vermoegenanzeigen();
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game_session.h"
 
+#include "game/booking.h"
 #include "game/date_time.h"
 #include "game/guests.h"
 #include "game/lease.h"
@@ -184,6 +185,7 @@ void GameSession::LoadStoppedGame(const QString& path, bool timerWasRunning) {
     }
     StartNewGame();
     ApplySavedGame(state(), loaded->Game);
+    BeginBooks(game_, BooksOrigin::Loaded);
     // The entertainment dialog reads its purchase flags from the game whenever it is shown.
     emit ControlsLoaded(state().Controls);
     if (const int interval = SpeedInterval(state().Controls.SpeedIndex); interval > 0)

@@ -41,13 +41,13 @@ TEST_F(Bank, FirstDayExample) {
     State.Wealth = 10000;
     double limit = ComputeCreditLimit(State);
     EXPECT_EQ(limit, 10000);
-    EXPECT_EQ(TakeCredit(State, limit, 10000), "");
+    EXPECT_EQ(TakeCredit(Play, limit, 10000), "");
     EXPECT_EQ(State.Debt, 10000);
     EXPECT_EQ(State.Wealth, 20000);
     limit = ComputeCreditLimit(State);
     EXPECT_EQ(limit, 10000);
-    EXPECT_EQ(TakeCredit(State, limit, 1), CreditRefusedMessage);
-    EXPECT_EQ(TakeCredit(State, limit, 0), "");
+    EXPECT_EQ(TakeCredit(Play, limit, 1), CreditRefusedMessage);
+    EXPECT_EQ(TakeCredit(Play, limit, 0), "");
     EXPECT_EQ(State.Debt, 10000);
 }
 
@@ -60,16 +60,16 @@ TEST_F(Bank, LimitCountsEveryArticleStockAtSalePrice) {
     State.Dishes[1].SalePrice = 1;
     EXPECT_EQ(ComputeCreditLimit(State), 7.5 + 10 - 100 - 50);
     // Debt above the limit: even 0 is refused.
-    EXPECT_EQ(TakeCredit(State, -132.5, 0), CreditRefusedMessage);
+    EXPECT_EQ(TakeCredit(Play, -132.5, 0), CreditRefusedMessage);
 }
 
 TEST_F(Bank, RepaymentChecksMoneyFirstThenDebt) {
     State.Wealth = 100;
     State.Debt = 50;
-    EXPECT_EQ(RepayDebt(State, 101), RepayMoreThanWealthMessage);
-    EXPECT_EQ(RepayDebt(State, 51), RepayMoreThanDebtMessage);
+    EXPECT_EQ(RepayDebt(Play, 101), RepayMoreThanWealthMessage);
+    EXPECT_EQ(RepayDebt(Play, 51), RepayMoreThanDebtMessage);
     EXPECT_EQ(State.Wealth, 100);
-    EXPECT_EQ(RepayDebt(State, 50), "");
+    EXPECT_EQ(RepayDebt(Play, 50), "");
     EXPECT_EQ(State.Debt, 0);
     EXPECT_EQ(State.Wealth, 50);
 }

@@ -76,28 +76,30 @@ TEST(EventWindow, ShowsTheStoryAroundTheAmountRow) {
 }
 
 TEST(EventAnswers, OkPaysOrReceivesAndCloses) {
-    GameState state;
+    ScriptedGame game;
+    GameState& state = game.State;
     state.Wealth = 50;
-    EventSession session;
+    EventSession& session = game.Play.Event;
     ShowEvent(session, 7);
-    EXPECT_TRUE(AnswerOk(session, state));
+    EXPECT_TRUE(AnswerOk(game.Play));
     EXPECT_EQ(state.Wealth, 750);
     ShowEvent(session, 6);
-    EXPECT_TRUE(AnswerOk(session, state));
+    EXPECT_TRUE(AnswerOk(game.Play));
     EXPECT_EQ(state.Wealth, -750); // no money test
 }
 
 TEST(EventAnswers, TwoStageShowsTheResultThenOnlyOk) {
-    GameState state;
+    ScriptedGame game;
+    GameState& state = game.State;
     state.Wealth = 1000;
-    RecordingHost host;
-    EventSession session;
+    RecordingHost& host = game.Host;
+    EventSession& session = game.Play.Event;
     ShowEvent(session, 13);
     EXPECT_EQ(session.EventState, 1);
     EXPECT_TRUE(session.View.YesVisible && session.View.NoVisible);
     EXPECT_FALSE(session.View.OkVisible);
 
-    EXPECT_FALSE(AnswerYes(session, state, host));
+    EXPECT_FALSE(AnswerYes(game.Play));
     const std::array<std::string, 7> rows = {
         "Pech gehabt. Es war", "der linke Hut.", "", "", "", "", ""};
     EXPECT_EQ(session.View.Rows, rows);
@@ -105,31 +107,32 @@ TEST(EventAnswers, TwoStageShowsTheResultThenOnlyOk) {
     EXPECT_TRUE(session.View.OkVisible);
     EXPECT_EQ(state.Wealth, 700);
     EXPECT_EQ(session.EventState, 2);
-    EXPECT_TRUE(AnswerOk(session, state));
+    EXPECT_TRUE(AnswerOk(game.Play));
     EXPECT_EQ(state.Wealth, 700);
 
     ShowEvent(session, 16);
-    EXPECT_FALSE(AnswerNo(session, state));
+    EXPECT_FALSE(AnswerNo(game.Play));
     EXPECT_EQ(session.View.Rows[1], "und spricht Ihnen EUR 600");
     EXPECT_EQ(state.Wealth, 1300);
     EXPECT_TRUE(host.Messages.empty());
 }
 
 TEST(EventAnswers, BuyingANameTeachesTheFirstUnknownArticle) {
-    GameState state;
+    ScriptedGame game;
+    GameState& state = game.State;
     state.Wealth = 1000;
     MakeKnown(state, ArticleKind::Drink, 20);
     state.Drinks[21].Name = ShortString50::FromUtf8("Grüner Tee");
-    RecordingHost host;
-    EventSession session;
+    RecordingHost& host = game.Host;
+    EventSession& session = game.Play.Event;
 
     ShowEvent(session, 1);
-    EXPECT_TRUE(AnswerNo(session, state));
+    EXPECT_TRUE(AnswerNo(game.Play));
     EXPECT_EQ(state.Wealth, 1000);
     EXPECT_FALSE(state.Drinks[21].Known);
 
     ShowEvent(session, 1);
-    EXPECT_TRUE(AnswerYes(session, state, host));
+    EXPECT_TRUE(AnswerYes(game.Play));
     EXPECT_EQ(state.Wealth, 400);
     EXPECT_TRUE(state.Drinks[21].Known);
     EXPECT_FALSE(state.Drinks[22].Known);
@@ -137,16 +140,16 @@ TEST(EventAnswers, BuyingANameTeachesTheFirstUnknownArticle) {
 
     state.Wines[1].Name = ShortString50::FromUtf8("Regent");
     ShowEvent(session, 2);
-    AnswerYes(session, state, host);
+    AnswerYes(game.Play);
     state.Dishes[1].Name = ShortString50::FromUtf8("Hackse");
     ShowEvent(session, 3);
-    AnswerYes(session, state, host);
+    AnswerYes(game.Play);
     EXPECT_EQ(host.Messages[1], "Der Wein Regent wurde hinzugefügt.");
     EXPECT_EQ(host.Messages[2], "Die Speise Hackse wurde hinzugefügt.");
 
     MakeAllKnown(state); // nothing left to learn: the price is paid anyway
     ShowEvent(session, 1);
-    AnswerYes(session, state, host);
+    AnswerYes(game.Play);
     EXPECT_EQ(host.Messages.size(), 3u);
     EXPECT_EQ(state.Wealth, 400 - 3 * 600);
 }

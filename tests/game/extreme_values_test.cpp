@@ -224,9 +224,9 @@ private:
         EventSession& session = Play.Event;
         for (int press = 0; press < 3; ++press) {
             const EventView& view = session.View;
-            const bool closes = view.OkVisible   ? AnswerOk(session, Play.State)
-                                : view.NoVisible ? AnswerNo(session, Play.State)
-                                                 : AnswerYes(session, Play.State, Host);
+            const bool closes = view.OkVisible   ? AnswerOk(Play)
+                                : view.NoVisible ? AnswerNo(Play)
+                                                 : AnswerYes(Play);
             if (closes)
                 return;
         }

@@ -2,6 +2,7 @@
 #include "game/game_state.h"
 #include "game/lease.h"
 #include "game/rewards.h"
+#include "model_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -62,12 +63,13 @@ TEST(Lease, CloseStepWithoutLeaseKeepsLeasedLocation) {
 }
 
 TEST(Rewards, F12AddsMoneyAndTheOthersTeachOneKindEach) {
-    GameState state;
+    ScriptedGame game;
+    GameState& state = game.State;
     state.Wealth = 12.5;
-    EXPECT_TRUE(GrantReward(state, RewardKey::F12));
+    EXPECT_TRUE(GrantReward(game.Play, RewardKey::F12));
     EXPECT_EQ(state.Wealth, 10012.5);
 
-    EXPECT_FALSE(GrantReward(state, RewardKey::F11));
+    EXPECT_FALSE(GrantReward(game.Play, RewardKey::F11));
     for (const TArticle& drink : state.Drinks) {
         EXPECT_TRUE(drink.Known);
         EXPECT_FALSE(drink.OnCard);
@@ -75,12 +77,12 @@ TEST(Rewards, F12AddsMoneyAndTheOthersTeachOneKindEach) {
     EXPECT_FALSE(state.Wines[1].Known);
     EXPECT_FALSE(state.Dishes[1].Known);
 
-    GrantReward(state, RewardKey::F10);
+    GrantReward(game.Play, RewardKey::F10);
     for (const TArticle& wine : state.Wines)
         EXPECT_TRUE(wine.Known);
     EXPECT_FALSE(state.Dishes[30].Known);
 
-    GrantReward(state, RewardKey::F9);
+    GrantReward(game.Play, RewardKey::F9);
     for (const TArticle& dish : state.Dishes)
         EXPECT_TRUE(dish.Known);
     EXPECT_EQ(state.Wealth, 10012.5);

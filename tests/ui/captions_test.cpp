@@ -121,9 +121,9 @@ void Look(QWidget* window, QStringList& cut) {
     cut << CutCaptions(window);
 }
 
-void MakeAllKnown(GameState& state) {
+void MakeAllKnown(Game& game) {
     for (const RewardKey key : {RewardKey::F9, RewardKey::F10, RewardKey::F11})
-        GrantReward(state, key);
+        GrantReward(game, key);
 }
 
 void LookAtEveryEvent(QStringList& cut) {
@@ -132,9 +132,9 @@ void LookAtEveryEvent(QStringList& cut) {
         for (int answer = 0; answer < 3; ++answer) {
             ShowEvent(game.Event, r);
             if (answer == 1)
-                AnswerYes(game.Event, game.State, game.Host);
+                AnswerYes(game);
             else if (answer == 2)
-                AnswerNo(game.Event, game.State);
+                AnswerNo(game);
             Form11->ShowView();
             Look(Form11, cut);
         }
@@ -231,7 +231,7 @@ private slots:
             Look(Form3, cut);
         }
 
-        MakeAllKnown(state);
+        MakeAllKnown(Session->game());
         PutAllOnCard(state);
         Form1->Button4Click();
         Look(Form4, cut);
@@ -277,7 +277,7 @@ private slots:
             shown << QString(name).replace(u'\n', u'?').replace(u'\t', u'?').replace(u'\x01', u'?');
         Form1->Button1Click();
         GameState& state = Session->state();
-        MakeAllKnown(state);
+        MakeAllKnown(Session->game());
         PutAllOnCard(state);
         state.LeasedLocation = 1;
         state.Locations[1].Leased = true;

@@ -83,14 +83,13 @@ std::vector<std::string> GoalMessages() {
 std::vector<std::string> LearnedArticleMessages(const std::string& name) {
     ControlledRandom rng;
     RecordingHost host;
-    GameState state;
+    Game game(rng, host);
     for (const ArticleKind kind : AllArticleKinds)
-        SetName(Article(state, kind, 1), name.c_str());
+        SetName(Article(game.State, kind, 1), name.c_str());
     for (int offer = 1; offer <= 3; ++offer) {
-        EventSession session;
-        ShowEvent(session, offer);
-        session.EventState = 2;
-        AnswerYes(session, state, host);
+        ShowEvent(game.Event, offer);
+        game.Event.EventState = 2;
+        AnswerYes(game);
     }
     return host.Messages;
 }
