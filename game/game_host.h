@@ -12,7 +12,7 @@ enum class Gauge {
     Staff,          // Progressbar5, "Schnelligkeit Personal:"
 };
 
-// Everything the model needs from the outside world. The main window implements it; tests
+// Everything the model needs from the outside world. The game session implements it; tests
 // implement it with a recorder.
 class GameHost {
 public:
