@@ -15,6 +15,7 @@
 #include "ui/form9_storage.h"
 #include "ui/game_session.h"
 #include "ui/names.h"
+#include "ui/own_title_bar.h"
 #include "ui/window_placement.h"
 #include "ui/window_roles.h"
 
@@ -76,14 +77,15 @@ void ConnectWindows() {
     QObject::connect(Session, &GameSession::Ended, Session, HideEveryWindow);
 }
 
-// What every window of the game shares: captions read without their colons, and a place kept
-// while the window is hidden.
+// What every window of the game shares: captions read without their colons, a place kept
+// while the window is hidden, and room for its title.
 void PrepareWindows() {
     for (QWidget* window :
          std::initializer_list<QWidget*>{Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8,
                                          Form9, Form10, Form11, Form12, Form13, Form16}) {
         NameCaptions(window);
         KeepPlaceWhenHidden(window);
+        GiveTitleRoom(window);
     }
 }
 

@@ -5,10 +5,17 @@
 // other platform.
 
 #include "tests/ui/ui_test_support.h"
+#include "ui/form10_entertainment.h"
 #include "ui/form11_event.h"
 #include "ui/form12_bank.h"
+#include "ui/form13_top_ten.h"
+#include "ui/form16_goals.h"
 #include "ui/form2_lease.h"
+#include "ui/form3_staff.h"
+#include "ui/form4_cards.h"
 #include "ui/form7_settings.h"
+#include "ui/form8_prices.h"
+#include "ui/form9_storage.h"
 #include "ui/spin_edit.h"
 
 #include <QDir>
@@ -180,6 +187,20 @@ private slots:
     void messagesStayWithTheirWindowOnWayland() {
         if (!OnPlatform("wayland"))
             QSKIP("needs a Wayland compositor (run-under-weston)");
+        // A window too narrow for the title in Qt's title bar has one of its own, above a
+        // client area of the size and layout it has everywhere.
+        for (auto [window, width, height] :
+             {std::tuple{static_cast<QWidget*>(Form12), 145, 205}, {Form2, 254, 130}}) {
+            auto* bar = window->findChild<QWidget*>(QStringLiteral("TitleBar"));
+            QVERIFY2(bar, qPrintable(window->windowTitle()));
+            QCOMPARE(window->size(), QSize(width, height + bar->height()));
+            QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        }
+        QCOMPARE(Form12->Label1->y(), 8 + 24);
+        for (QWidget* window :
+             QList<QWidget*>{Form1, Form3, Form4, Form7, Form8, Form9, Form10, Form13, Form16})
+            QVERIFY2(!window->findChild<QWidget*>(QStringLiteral("TitleBar")),
+                     qPrintable(window->windowTitle()));
         Screenshot(QStringLiteral("1-main-window.png"));
         StartLeasedGame();
         QVERIFY(Shown(Form1));
@@ -204,15 +225,25 @@ private slots:
             });
         Form12->close();
         QVERIFY(Shown(Form1));
+        Form1->Button2->setEnabled(true); // the lease dialog once more, for its title
+        Form1->Button2->click();
+        QVERIFY(Shown(Form2));
+        Screenshot(QStringLiteral("5-lease.png"));
+        // Its close button is the title bar's: the lease dialog's close step runs.
+        auto* bar = Form2->findChild<QWidget*>(QStringLiteral("TitleBar"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 12, bar->height() / 2));
+        QVERIFY(!Form2->isVisible());
+        QVERIFY(!Form1->Button2->isEnabled());
+        QVERIFY(Shown(Form1));
         Form1->Button15->click();
         QVERIFY(Shown(Form7));
-        Screenshot(QStringLiteral("5-settings.png"));
+        Screenshot(QStringLiteral("6-settings.png"));
         WhileMessageOpen([] { Session->ShowMessage("Die Pacht für ihr Krugheim wird fällig."); },
                          [](QMessageBox* box) {
                              QCOMPARE(box->windowHandle()->transientParent(),
                                       Form7->windowHandle());
                              QCOMPARE(CompositorViews().value(1).Title, Form7->windowTitle());
-                             Screenshot(QStringLiteral("6-message-over-settings.png"));
+                             Screenshot(QStringLiteral("7-message-over-settings.png"));
                          });
     }
 };
