@@ -304,7 +304,8 @@ private slots:
         TabTo(Form9->Button2);
         Press(Qt::Key_Return); // "Nachbestellen", with its notice
         QTRY_COMPARE(player.Texts.size(), 1);
-        QVERIFY(player.Texts.front().contains(u"wurde nachbestellt"));
+        QVERIFY(player.Texts.front().startsWith(QStringLiteral("Getränk \"") + drink +
+                                                QStringLiteral("\" wurde nachbestellt.")));
         QVERIFY(Active(Form9));
         Press(Qt::Key_Escape);
         QVERIFY(Active(Form1));
@@ -329,7 +330,8 @@ private slots:
         QCOMPARE(saved.Game.LeasedLocation, 1);
         QVERIFY(saved.Game.StaffPool[1].Employed);
         QCOMPARE(Article(saved.Game, ArticleKind::Drink, index).SalePrice, 3.5);
-        QVERIFY(Article(saved.Game, ArticleKind::Drink, index).DeliveryMinutes >= 0);
+        QCOMPARE(Article(saved.Game, ArticleKind::Drink, index).DeliveryMinutes,
+                 article.DeliveryMinutes);
         QCOMPARE(player.Texts.size(), 1);
     }
 };
