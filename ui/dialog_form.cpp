@@ -107,6 +107,12 @@ void TDialogForm::closeEvent(QCloseEvent* event) {
 }
 
 void TDialogForm::keyPressEvent(QKeyEvent* event) {
+    // Escape closes a dialog as its title bar's close button does, close handler included.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        close();
+        return;
+    }
     if (!PressFocusedButton(this, event))
         QWidget::keyPressEvent(event);
 }

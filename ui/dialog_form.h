@@ -10,7 +10,7 @@ class QLabel;
 
 // Common ground of every window of the game: a top-level window with a fixed client size,
 // black background, yellow text in the game's small sans-serif font. Closing a dialog by its
-// title bar runs FormClose, which hides it and announces that it closed.
+// title bar or by Escape runs FormClose, which hides it and announces that it closed.
 class TDialogForm : public QWidget {
     Q_OBJECT
 public:

@@ -34,6 +34,8 @@ TForm11::TForm11(GameSession& session)
     Button1 = AddButton("Button1", QStringLiteral("Ja"), 109, &TForm11::Button1Click);
     Button2 = AddButton("Button2", QStringLiteral("Nein"), 320, &TForm11::Button2Click);
     Button3 = AddButton("Button3", QStringLiteral("OK"), 215, &TForm11::Button3Click);
+    setTabOrder(Button1, Button3); // left to right: "Ja", "OK", "Nein"
+    setTabOrder(Button3, Button2);
     connect(&session_, &GameSession::EventRaised, this, &TForm11::ShowRaisedEvent);
 }
 

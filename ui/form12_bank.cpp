@@ -8,8 +8,10 @@
 #include "ui/names.h"
 #include "ui/spin_edit.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -49,6 +51,8 @@ TForm12::TForm12(GameSession& session)
         MakeLabel(this, "Label4", QStringLiteral("Kredit abbezahlen:"), {8, 128, 130, LineHeight});
     SpinEdit2 = MakeAmountField(this, "SpinEdit2", 144);
     Button2 = MakeOkButton(this, "Button2", 144);
+    Label2->setBuddy(Label6);
+    Label7->setBuddy(Label8);
     Label3->setBuddy(SpinEdit1);
     Label4->setBuddy(SpinEdit2);
     NameForSubject(Button1, CaptionName(Label3));
@@ -57,6 +61,24 @@ TForm12::TForm12(GameSession& session)
     connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
     connect(&session_, &GameSession::MoneyTextChanged, Label1, &QLabel::setText);
+}
+
+void TForm12::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier && !event->isAutoRepeat()) {
+        for (auto [field, ok] : {std::pair{SpinEdit1, Button1}, std::pair{SpinEdit2, Button2}}) {
+            QWidget* focus = focusWidget();
+            if (focus != field && !field->isAncestorOf(focus))
+                continue;
+            // The amount is corrected as if the field lost the focus, which a click on "OK"
+            // would have done first.
+            field->CorrectIntoRange();
+            ok->click();
+            return;
+        }
+    }
+    TRefreshingForm::keyPressEvent(event);
 }
 
 void TForm12::FormPaint() {

@@ -33,6 +33,10 @@ public:
     TSpinEdit* SpinEdit2 = nullptr;
     QPushButton* Button2 = nullptr;
 
+protected:
+    // Return in an amount field presses its "OK".
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ShowOutcome(const std::string& refusal);
 

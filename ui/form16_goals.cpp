@@ -40,6 +40,10 @@ TForm16::TForm16(GameSession& session)
     Label6 = AddState("Label6", 1);
     Label7 = AddState("Label7", 2);
     Label8 = AddState("Label8", 3);
+    Label1->setBuddy(Label5);
+    Label2->setBuddy(Label6);
+    Label3->setBuddy(Label7);
+    Label4->setBuddy(Label8);
 }
 
 QLabel* TForm16::AddCaption(const char* name, const QString& text, int row) {

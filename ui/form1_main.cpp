@@ -7,7 +7,9 @@
 #include "ui/form4_cards.h"
 #include "ui/form8_prices.h"
 #include "ui/game_session.h"
+#include "ui/names.h"
 #include "ui/saved_game_dialogs.h"
+#include "ui/tool_tips.h"
 #include "widgets/led_meter.h"
 
 #include <QApplication>
@@ -68,8 +70,10 @@ void TForm1::FollowSession() {
     session_.ShowDisplaysOn(this);
     connect(&session_, &GameSession::MoneyTextChanged, Label1, &QLabel::setText);
     connect(&session_, &GameSession::ClockTextChanged, Label2, &QLabel::setText);
-    connect(&session_, &GameSession::GaugeChanged, this,
-            [this](Gauge gauge, int value) { GaugeControl(gauge)->SetPosition(value); });
+    connect(&session_, &GameSession::GaugeChanged, this, [this](Gauge gauge, int value) {
+        GaugeControl(gauge)->SetPosition(value);
+        ShowGaugeTip(gauge, value);
+    });
     connect(&session_, &GameSession::NewGameStarted, this, &TForm1::ShowGameStage);
     connect(&session_, &GameSession::LeaseStageChanged, this, &TForm1::ShowLeaseStage);
 }
@@ -168,6 +172,9 @@ void TForm1::BuildControls() {
     Label4->setBuddy(Progressbar2);
     Label5->setBuddy(Progressbar3);
     Label6->setBuddy(Progressbar4);
+    for (const Gauge gauge :
+         {Gauge::Variety, Gauge::Entertainment, Gauge::Prices, Gauge::Attractiveness, Gauge::Staff})
+        ShowGaugeTip(gauge, 0);
 }
 
 void TForm1::SetFocusOrder() {
@@ -339,6 +346,24 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 void TForm1::keyPressEvent(QKeyEvent* event) {
     if (!PressFocusedButton(this, event))
         QWidget::keyPressEvent(event);
+}
+
+QLabel* TForm1::GaugeCaption(Gauge gauge) const {
+    QLabel* const captions[] = {Label3, Label4, Label5, Label6, Label7};
+    return captions[static_cast<std::size_t>(gauge)];
+}
+
+void TForm1::ShowGaugeTip(Gauge gauge, int value) {
+    std::optional<int>& shown = gaugeTips_[static_cast<std::size_t>(gauge)];
+    if (shown == value)
+        return;
+    shown = value;
+    const QString tip = GaugeTip(gauge, value);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(GaugeControl(gauge)), static_cast<QWidget*>(GaugeCaption(gauge))}) {
+        widget->setToolTip(PlainToolTip(tip));
+        widget->setAccessibleDescription(tip);
+    }
 }
 
 TLEDMeter* TForm1::GaugeControl(Gauge gauge) const {

@@ -3,7 +3,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <optional>
 
 class GameSession;
 class QLabel;
@@ -122,7 +124,11 @@ private:
     void ShowLeaseStage(bool pubLeased);
     void HideManagementButtons();
     TLEDMeter* GaugeControl(Gauge gauge) const;
+    QLabel* GaugeCaption(Gauge gauge) const;
+    // The tool tip and description of a gauge and its caption, rewritten when its value changed.
+    void ShowGaugeTip(Gauge gauge, int value);
 
     GameSession& session_;
     Dialogs dialogs_;
+    std::array<std::optional<int>, 5> gaugeTips_;
 };

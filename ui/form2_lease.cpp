@@ -45,6 +45,13 @@ TForm2::TForm2(GameSession& session)
     Button2 = AddButton("Button2", QStringLiteral("Zurück"), 14, &TForm2::Button2Click);
     Button1 = AddButton("Button1", QStringLiteral("Vor"), 89, &TForm2::Button1Click);
     Button3 = AddButton("Button3", QStringLiteral("Pachten"), 164, &TForm2::Button3Click);
+
+    Label1->setBuddy(Label4);
+    Label2->setBuddy(Label5);
+    Label3->setBuddy(Label6);
+    const QString pages = QStringLiteral("Blättert durch die 30 Standorte.");
+    NamePaging(Button2, QStringLiteral("voriger Standort"), pages);
+    NamePaging(Button1, QStringLiteral("nächster Standort"), pages);
 }
 
 QPushButton* TForm2::AddButton(const char* name, const QString& caption, int left,

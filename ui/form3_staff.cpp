@@ -49,6 +49,13 @@ TForm3::TForm3(GameSession& session)
     Button3 = MakeButton(this, "Button3", QStringLiteral("Einstellen"), 166);
     Button4 = MakeButton(this, "Button4", QStringLiteral("Entlassen"), 244);
 
+    Label1->setBuddy(Label4);
+    Label7->setBuddy(Label8);
+    Label3->setBuddy(Label6);
+    const QString pages = QStringLiteral("Blättert durch die 20 Bewerber und Angestellten.");
+    NamePaging(Button1, QStringLiteral("vorige Person"), pages);
+    NamePaging(Button2, QStringLiteral("nächste Person"), pages);
+
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);

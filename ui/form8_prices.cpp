@@ -75,6 +75,7 @@ TForm8::TForm8(GameSession& session, const QObject* opener)
     Label4->setBuddy(Edit1);
 
     Label6 = MakeLabel(this, "Label6", QStringLiteral("€"), {328, 70, 16, LineHeight});
+    Label3->setBuddy(Label5);
 
     Button1 = new QPushButton(QStringLiteral("Preis festlegen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -5,8 +5,10 @@
 #include "ui/dialog_form.h"
 #include "ui/game_session.h"
 #include "ui/names.h"
+#include "ui/tool_tips.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -83,9 +85,15 @@ TForm9::TForm9(GameSession& session)
     NameAfterCaption(ListBox2, Label3);
     NameForSubject(Button1, QStringLiteral("knappe Artikel"));
     NameForSubject(Button2, QStringLiteral("sonstige Artikel"));
+    // Row by row, as the window reads: both lists, then what lies below them.
+    setTabOrder(ListBox1, ListBox2);
+    setTabOrder(ListBox2, CheckBox1);
+    setTabOrder(CheckBox1, Button1);
+    setTabOrder(Button1, Button2);
 
     // A click on the entry already selected shows its stock again, as a selection change does.
     for (QListWidget* list : {ListBox1, ListBox2}) {
+        list->viewport()->installEventFilter(this);
         const auto click = list == ListBox1 ? &TForm9::ListBox1Click : &TForm9::ListBox2Click;
         connect(list, &QListWidget::itemSelectionChanged, this, click);
         connect(list, &QListWidget::itemClicked, this, click);
@@ -109,9 +117,36 @@ void TForm9::FormPaint() {
     if (SameEntries(content.Short, shown_.Short) &&
         SameEntries(content.Sufficient, shown_.Sufficient) &&
         ListBox1->count() == static_cast<int>(shown_.Short.size()) &&
-        ListBox2->count() == static_cast<int>(shown_.Sufficient.size()))
+        ListBox2->count() == static_cast<int>(shown_.Sufficient.size())) {
+        UpdateTips();
         return;
+    }
     Show(content);
+}
+
+void TForm9::UpdateTips(QListWidget* list, const std::vector<ArticleEntry>& shown) {
+    const GameState& state = session_.state();
+    for (int row = 0; row < list->count() && row < static_cast<int>(shown.size()); ++row) {
+        const ArticleEntry& entry = shown[static_cast<std::size_t>(row)];
+        const QString tip = StockTip(state, entry.Kind, entry.Index);
+        QListWidgetItem* item = list->item(row);
+        if (item->data(Qt::AccessibleDescriptionRole).toString() == tip)
+            continue;
+        item->setData(Qt::AccessibleDescriptionRole, tip);
+        item->setToolTip(PlainToolTip(tip));
+    }
+}
+
+void TForm9::UpdateTips() {
+    UpdateTips(ListBox1, shown_.Short);
+    UpdateTips(ListBox2, shown_.Sufficient);
+}
+
+bool TForm9::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip &&
+        (watched == ListBox1->viewport() || watched == ListBox2->viewport()))
+        UpdateTips();
+    return TRefreshingForm::eventFilter(watched, event);
 }
 
 void TForm9::RebuildLists() {
@@ -128,6 +163,7 @@ void TForm9::Show(const ListsContent& content) {
     shown_ = content;
     Fill(ListBox1, Label2, shown_.Short, selectedShort);
     Fill(ListBox2, Label4, shown_.Sufficient, selectedSufficient);
+    UpdateTips();
 }
 
 void TForm9::Fill(QListWidget* list, QLabel* stockLabel, const std::vector<ArticleEntry>& entries,

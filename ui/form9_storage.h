@@ -46,6 +46,10 @@ public:
     QLabel* Label4 = nullptr;
     QPushButton* Button2 = nullptr;
 
+protected:
+    // An entry's tool tip is brought up to date before it shows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct ListsContent {
         std::vector<ArticleEntry> Short;
@@ -57,6 +61,9 @@ private:
     void Fill(QListWidget* list, QLabel* stockLabel, const std::vector<ArticleEntry>& entries,
               const std::optional<ArticleEntry>& keep);
     void ShowStock(QListWidget* list, QLabel* label);
+    // Each entry's tool tip and description: stock, price, a reorder's cost, delivery.
+    void UpdateTips(QListWidget* list, const std::vector<ArticleEntry>& shown);
+    void UpdateTips();
     // The article of the selected entry, or nullptr when nothing is selected.
     const ArticleEntry* Selected(QListWidget* list, const std::vector<ArticleEntry>& shown) const;
 

@@ -14,6 +14,10 @@
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
 #include "ui/game_session.h"
+#include "ui/names.h"
+#include "ui/own_title_bar.h"
+#include "ui/window_placement.h"
+#include "ui/window_roles.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -73,9 +77,22 @@ void ConnectWindows() {
     QObject::connect(Session, &GameSession::Ended, Session, HideEveryWindow);
 }
 
+// What every window of the game shares: captions read without their colons, a place kept
+// while the window is hidden, and room for its title.
+void PrepareWindows() {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8,
+                                         Form9, Form10, Form11, Form12, Form13, Form16}) {
+        NameCaptions(window);
+        KeepPlaceWhenHidden(window);
+        GiveTitleRoom(window);
+    }
+}
+
 } // namespace
 
 void CreateForms(RandomSource* rng) {
+    GiveWindowsTheirRoles();
     Session = new GameSession(rng);
     Form1 = new TForm1(*Session);
     Form2 = new TForm2(*Session);
@@ -92,6 +109,7 @@ void CreateForms(RandomSource* rng) {
     Form13 = new TForm13(*Session);
     Form16 = new TForm16(*Session);
     ConnectWindows();
+    PrepareWindows();
 }
 
 void ShowFirstWindow(const QString& savedGame) {

@@ -11,12 +11,14 @@
 #include "persistence/save_game.h"
 #include "ui/names.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpacerItem>
 
@@ -27,6 +29,36 @@ constexpr int DesignInterval = 400;
 // message box itself only allows for a little more than the title, so a short message
 // ("Disk full") would cut it.
 constexpr int TitleBarExtras = 120;
+// A Wayland compositor without title bars of its own leaves them to Qt, which centres the
+// title in 14-pixel type and puts three buttons of 27 pixels at the right: the title needs the
+// room of the buttons on both of its sides.
+constexpr int QtTitlePixels = 14;
+constexpr int QtTitleButtons = 3 * 27 + 10;
+
+int TitleBarWidth(const QMessageBox& box) {
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        titleFont.setPixelSize(QtTitlePixels);
+        return QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 2 * QtTitleButtons;
+    }
+    return QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + TitleBarExtras;
+}
+
+// The window the player looks at, which raised the message: the active window of the game,
+// else a visible one. Another message box does not count, it goes before this one.
+QWidget* VisibleGameWindow() {
+    const auto gameWindow = [](QWidget* window) {
+        return window && window->isVisible() && window->isWindow() &&
+               !qobject_cast<QMessageBox*>(window) && window->windowType() == Qt::Window;
+    };
+    if (QWidget* active = QApplication::activeWindow(); gameWindow(active))
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (gameWindow(window))
+            return window;
+    return nullptr;
+}
 
 // A minimum width for the box's grid. The label keeps the width of its text: a minimum width
 // set on the label itself (as by a style sheet) outlives the box's own sizing and cuts the
@@ -35,9 +67,7 @@ void LeaveRoomForTitle(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid)
         return;
-    QFont titleFont = box.font();
-    titleFont.setBold(true);
-    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + TitleBarExtras;
+    const int width = TitleBarWidth(box);
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
@@ -47,11 +77,11 @@ std::string LocalPath(const QString& path) {
 }
 } // namespace
 
-std::unique_ptr<QMessageBox> MakeGameMessageBox(const QString& text) {
-    // No parent: the main window may be hidden behind a dialog, and the box belongs to the
-    // whole program, centred on the screen.
+std::unique_ptr<QMessageBox> MakeGameMessageBox(const QString& text, QWidget* owner) {
+    // Its owner is its transient parent: the window manager or compositor shows it over that
+    // window and keeps it there.
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Das Krugheim"),
-                                             PrintableText(text), QMessageBox::Ok);
+                                             PrintableText(text), QMessageBox::Ok, owner);
     box->setTextFormat(Qt::PlainText);
     box->button(QMessageBox::Ok)->setIcon(QIcon()); // a plain "OK", as in every message
     LeaveRoomForTitle(*box);
@@ -205,7 +235,11 @@ void GameSession::ShowMessage(const std::string& text) {
     displays_->DrawNow();
     if (game_.Ending)
         return;
-    MakeGameMessageBox(QString::fromStdString(text))->exec();
+    QPointer<QWidget> owner = VisibleGameWindow();
+    MakeGameMessageBox(QString::fromStdString(text), owner)->exec();
+    // The keys go back to the window the message came from, as after any dialog.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
 }
 
 void GameSession::ShowEventWindow() {

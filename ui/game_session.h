@@ -134,5 +134,6 @@ private:
 };
 
 // The game's message to the player: a modal box titled "Das Krugheim" with the text and one
-// OK button, whole and as plain text, with room for the title.
-std::unique_ptr<QMessageBox> MakeGameMessageBox(const QString& text);
+// OK button, whole and as plain text, with room for the title. It belongs to `owner`, the
+// visible window that raised it (none: to the whole program, centred on the screen).
+std::unique_ptr<QMessageBox> MakeGameMessageBox(const QString& text, QWidget* owner = nullptr);

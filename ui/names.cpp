@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QCollator>
+#include <QGroupBox>
 #include <QLocale>
 #include <QPainter>
 #include <QStyle>
@@ -96,4 +97,33 @@ void NameAfterCaption(QWidget* list, QLabel* caption) {
 
 void NameForSubject(QAbstractButton* button, const QString& subject) {
     button->setAccessibleName(button->text() + QStringLiteral(" — ") + subject);
+}
+
+void NamePaging(QAbstractButton* button, const QString& target, const QString& description) {
+    NameForSubject(button, target);
+    button->setAccessibleDescription(description);
+}
+
+void NameCaptions(QWidget* window) {
+    for (QLabel* caption : window->findChildren<QLabel*>()) {
+        QWidget* named = caption->buddy();
+        if (!named)
+            continue;
+        caption->setAccessibleName(CaptionName(caption));
+        // A value label keeps its own text as its name; the caption is its label.
+        if (!qobject_cast<QLabel*>(named) && named->accessibleName().isEmpty())
+            named->setAccessibleName(CaptionName(caption));
+    }
+    for (QGroupBox* group : window->findChildren<QGroupBox*>()) {
+        QString title = group->title().simplified();
+        if (!title.endsWith(u':'))
+            continue;
+        title.chop(1);
+        group->setAccessibleName(title);
+        // A field in the group is named after it, as Qt would do, but without the colon.
+        for (QWidget* field : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (field->focusPolicy() != Qt::NoFocus && !qobject_cast<QAbstractButton*>(field) &&
+                field->accessibleName().isEmpty())
+                field->setAccessibleName(title);
+    }
 }

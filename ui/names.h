@@ -71,3 +71,13 @@ void NameAfterCaption(QWidget* list, QLabel* caption);
 // A button whose caption appears twice in its window is named after what it acts on as well,
 // "OK — Kredit aufnehmen".
 void NameForSubject(QAbstractButton* button, const QString& subject);
+
+// A paging button: named after where it leads ("Vor — nächster Standort") and described by
+// what it pages through.
+void NamePaging(QAbstractButton* button, const QString& target, const QString& description);
+
+// Every caption of `window` as a screen reader says it: the labels that name a control or a
+// value (their buddies) and the group boxes, without their closing colon; a control named by
+// such a caption takes the same name. A caption ties its value to itself: the value is
+// labelled by the caption.
+void NameCaptions(QWidget* window);

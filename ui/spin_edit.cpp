@@ -96,6 +96,10 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusOutEvent(event);
+    CorrectIntoRange();
+}
+
+void TSpinEdit::CorrectIntoRange() {
     const std::optional<long long> number = ParseWholeNumber(text());
     if (number && (*number < minValue_ || *number > maxValue_))
         SetValue(Value());

@@ -25,6 +25,8 @@ public:
     int Value() const;
     // Writes `value`, brought into the range, as the field's text.
     void SetValue(int value);
+    // A number typed outside the range is brought into it, as when the field loses the focus.
+    void CorrectIntoRange();
 
 signals:
     // Every change of the text, typed or stepped ("OnChange").
