@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class BalanceArticleModel;
+class BalanceArticleSort;
+class BalanceOverviewModel;
+class GameSession;
+class QLabel;
+class QTabWidget;
+class QTableView;
+class TBalanceHistory;
+
+// Window "Bilanz": the pub's books. "Übersicht" shows income and expenses by category for
+// today, yesterday, the last seven days and all days, "Verlauf" the days as charts, "Artikel"
+// what each article brought in and cost. It stays open beside the main window and follows the
+// game at the pace of the main window's displays; only what is in view is read, and the
+// charts only when a day has closed.
+class TBalanceForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TBalanceForm(GameSession& session);
+
+    enum Tab { OverviewTab, HistoryTab, ArticlesTab };
+
+    // Reads the books into what is in view now.
+    void Refresh();
+
+    QLabel* OriginLabel = nullptr;
+    QTabWidget* Tabs = nullptr;
+    QTableView* OverviewTable = nullptr;
+    QLabel* OverviewNote = nullptr;
+    TBalanceHistory* History = nullptr;
+    QTableView* ArticleTable = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* BuildOverview();
+    QWidget* BuildArticles();
+    void FollowGame();
+    void BooksBegunAnew();
+    void ShowOrigin();
+
+    GameSession& session_;
+    BalanceOverviewModel* overview_ = nullptr;
+    BalanceArticleModel* articles_ = nullptr;
+    BalanceArticleSort* articleSort_ = nullptr;
+    QTimer refresh_; // one refresh for all news of one round of the event loop
+    bool booksBegunAnew_ = true;
+};
+
+class PubBooks;
+// The line that says since when the books run: "Bücher seit Spielbeginn · heute ist
+// Geschäftstag 3".
+QString BooksOriginText(const PubBooks& books);
