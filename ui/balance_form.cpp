@@ -20,8 +20,10 @@
 
 namespace {
 
-constexpr int DefaultWidth = 600;
-constexpr int DefaultHeight = 500;
+// A little larger than the main window: the overview's columns fit the width with amounts up
+// to six figures, its rows scroll.
+constexpr int DefaultWidth = 540;
+constexpr int DefaultHeight = 470;
 
 QLabel* MakeNote(QWidget* parent, const char* name, const QString& text) {
     QLabel* note = MakeLabel(parent, name, text, QPoint());
@@ -162,6 +164,12 @@ void TBalanceForm::ShowOrigin() {
 void TBalanceForm::showEvent(QShowEvent* event) {
     Refresh();
     QWidget::showEvent(event);
+}
+
+void TBalanceForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FollowGame();
+    QWidget::changeEvent(event);
 }
 
 void TBalanceForm::keyPressEvent(QKeyEvent* event) {

@@ -37,6 +37,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Coming back from another window (a price set while the game stands still) reads anew.
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -15,7 +15,7 @@ QTableView* MakeBooksTable(QWidget* parent, const char* name, const QString& acc
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setWordWrap(false);
     table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 3);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     GiveOutlineOnBlack(table);
     return table;

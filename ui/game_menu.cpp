@@ -45,24 +45,29 @@ int Overlap(const QRect& a, const QRect& b) {
 }
 } // namespace
 
-// The first time beside the main window: right, left, below or above it, wherever it covers
-// least of the main window on the screen; later where the player left it.
+// The first time beside the main window: right, left, below or above it, or in a corner of
+// the screen, wherever it covers least of the main window; later where the player left it.
 void GameMenu::Open(QWidget* window) {
     const QScreen* screen = mainWindow_->screen();
     if (!placed_.contains(window) && screen) {
         placed_.insert(window);
         const QRect main = mainWindow_->frameGeometry();
         const QRect room = screen->availableGeometry();
-        const QSize size = window->frameSize();
-        const QPoint sides[] = {{main.right() + Gap, main.top()},
-                                {main.left() - Gap - size.width(), main.top()},
-                                {main.left(), main.bottom() + Gap},
-                                {main.left(), main.top() - Gap - size.height()}};
+        // A window never shown has no frame yet; it will get one like the main window's.
+        const QSize size = window->size() + (main.size() - mainWindow_->size());
+        const QPoint places[] = {{main.right() + Gap, main.top()},
+                                 {main.left() - Gap - size.width(), main.top()},
+                                 {main.left(), main.bottom() + Gap},
+                                 {main.left(), main.top() - Gap - size.height()},
+                                 room.topLeft(),
+                                 {room.right() - size.width(), room.top()},
+                                 {room.left(), room.bottom() - size.height()},
+                                 {room.right() - size.width(), room.bottom() - size.height()}};
         QRect best;
-        for (const QPoint& side : sides) {
-            const QRect place = Within(QRect(side, size), room);
-            if (best.isNull() || Overlap(place, main) < Overlap(best, main))
-                best = place;
+        for (const QPoint& place : places) {
+            const QRect rect = Within(QRect(place, size), room);
+            if (best.isNull() || Overlap(rect, main) < Overlap(best, main))
+                best = rect;
         }
         window->move(best.topLeft());
     }

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int DefaultWidth = 560;
-constexpr int DefaultHeight = 520;
+constexpr int DefaultWidth = 470;
+constexpr int DefaultHeight = 470;
 
 // Builds the text from the sections by hand: it carries no markup that could be taken for
 // something else.
