@@ -29,7 +29,8 @@ const std::vector<HelpSection>& HelpSections() {
          "Lager, Unterhaltung, Bank und Top Ten.\n\n"
          "Mehr potentielle Kunden bringen mehr Gäste: Die Zahl der Kunden geteilt durch 4000, "
          "gerundet, ist ein Bonus B von 0 bis 5, der die Gäste häufiger kommen lässt (siehe "
-         "„Preise“). Standorte mit vielen Kunden haben meist auch eine höhere Pacht."},
+         "„Preise und die Preisanzeige“). Standorte mit vielen Kunden haben meist auch eine höhere "
+         "Pacht."},
 
         {"Personal",
          "Unter „Personal“ blättern Sie durch 20 Bewerber mit Erfahrung, Art (Bedienung oder "
@@ -117,8 +118,8 @@ const std::vector<HelpSection>& HelpSections() {
         {"Ereignisse",
          "In jeder Spielminute kommt mit der Wahrscheinlichkeit 3 zu 1440 ein Ereignis, also im "
          "Durchschnitt alle 480 Minuten. Während es angezeigt wird, hält das Spiel "
-         "normalerweise an. Ein Ereignis kostet oder bringt einen festen Betrag; die Beträge "
-         "liegen zwischen 100 € und 3000 €. Bei manchen Geschichten entscheiden Sie mit „Ja“ "
+         "normalerweise an. Die meisten Ereignisse kosten oder bringen einen festen Betrag "
+         "zwischen 100 € und 3000 €. Bei manchen Geschichten entscheiden Sie mit „Ja“ "
          "oder „Nein“; ob Ihre Antwort Geld bringt oder kostet, ist Glückssache, beides ist "
          "gleich wahrscheinlich.\n\n"
          "Oft bietet ein Gast den Namen eines Artikels an, den Sie noch nicht kennen, für 600 €. "
@@ -133,7 +134,7 @@ const std::vector<HelpSection>& HelpSections() {
          "• die Gehälter aller Angestellten; wer nicht bezahlt werden kann, kündigt\n"
          "• die Pacht. Reicht das Geld nicht, sind Sie pleite, und das Spiel ist zu Ende.\n\n"
          "Ein Vermögen unter null ist sonst erlaubt; nur die Pacht beendet das Spiel. Halten Sie "
-         "also vor 00:30 genug Geld für die Pacht bereit."},
+         "also vor 00:30 genug Geld für Zinsen und Pacht bereit."},
 
         {"Geschwindigkeit und Tasten",
          "Unter „Einstellungen“ wählen Sie die Spielgeschwindigkeit: „Schnell (3)“ (eine "
