@@ -79,21 +79,26 @@ TBalanceForm::TBalanceForm(GameSession& session) : session_(session) {
 
     refresh_.setSingleShot(true);
     refresh_.setInterval(0);
-    connect(&refresh_, &QTimer::timeout, this, &TBalanceForm::Refresh);
+    connect(&refresh_, &QTimer::timeout, this, &TBalanceForm::ReadFrame);
+    articlesPause_.setSingleShot(true);
+    articlesPause_.setInterval(ArticlesReadEveryMs);
+    connect(&articlesPause_, &QTimer::timeout, this, [this] {
+        if (std::exchange(articlesWaiting_, false))
+            FollowGame();
+    });
     connect(&session_, &GameSession::DisplaysDrawn, this, &TBalanceForm::FollowGame);
     connect(&session_, &GameSession::MoneyTextChanged, this, &TBalanceForm::FollowGame);
     connect(&session_, &GameSession::NewGameStarted, this, &TBalanceForm::BooksBegunAnew);
     connect(&session_, &GameSession::GameLoaded, this, &TBalanceForm::BooksBegunAnew);
-    connect(Tabs, &QTabWidget::currentChanged, this, &TBalanceForm::FollowGame);
+    connect(Tabs, &QTabWidget::currentChanged, this, &TBalanceForm::Refresh);
 }
 
 QWidget* TBalanceForm::BuildOverview() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("OverviewPage"));
     overview_ = new BalanceOverviewModel(session_.game().Books, page);
-    OverviewTable =
-        MakeBooksTable(page, "OverviewTable", QStringLiteral("Einnahmen und Ausgaben nach Posten"));
-    OverviewTable->setModel(overview_);
+    OverviewTable = MakeBooksTable(page, "OverviewTable",
+                                   QStringLiteral("Einnahmen und Ausgaben nach Posten"), overview_);
     OverviewNote = MakeNote(page, "OverviewNote",
                             QStringLiteral("Ausgaben stehen mit Minus. Ein Kredit ist geliehenes "
                                            "Geld und zählt nicht zum Gewinn. Ein Tag geht von "
@@ -112,8 +117,8 @@ QWidget* TBalanceForm::BuildArticles() {
     articleSort_ = new BalanceArticleSort(page);
     articleSort_->setSourceModel(articles_);
     ArticleTable = MakeBooksTable(page, "ArticleTable",
-                                  QStringLiteral("Artikel: Verkauf, Umsatz, Einkauf und Spanne"));
-    ArticleTable->setModel(articleSort_);
+                                  QStringLiteral("Artikel: Verkauf, Umsatz, Einkauf und Spanne"),
+                                  articleSort_);
     ArticleTable->setSortingEnabled(true);
     ArticleTable->sortByColumn(BalanceArticleModel::Revenue, Qt::DescendingOrder);
     QLabel* note = MakeNote(page, "ArticlesNote",
@@ -137,6 +142,15 @@ void TBalanceForm::BooksBegunAnew() {
     FollowGame();
 }
 
+void TBalanceForm::ReadFrame() {
+    if (Tabs->currentIndex() == ArticlesTab && articlesPause_.isActive()) {
+        articlesWaiting_ = true;
+        ShowOrigin();
+        return;
+    }
+    Refresh();
+}
+
 void TBalanceForm::Refresh() {
     refresh_.stop();
     ShowOrigin();
@@ -149,6 +163,7 @@ void TBalanceForm::Refresh() {
         break;
     case ArticlesTab:
         articles_->Refresh();
+        articlesPause_.start();
         break;
     default:
         break;

@@ -28,6 +28,10 @@ public:
     // Reads the books into what is in view now.
     void Refresh();
 
+    // The articles change places as they sell; read more often, their rows would jump about
+    // faster than anyone can read them.
+    static constexpr int ArticlesReadEveryMs = 500;
+
     QLabel* OriginLabel = nullptr;
     QTabWidget* Tabs = nullptr;
     QTableView* OverviewTable = nullptr;
@@ -45,6 +49,7 @@ private:
     QWidget* BuildOverview();
     QWidget* BuildArticles();
     void FollowGame();
+    void ReadFrame();
     void BooksBegunAnew();
     void ShowOrigin();
 
@@ -53,6 +58,8 @@ private:
     BalanceArticleModel* articles_ = nullptr;
     BalanceArticleSort* articleSort_ = nullptr;
     QTimer refresh_; // one refresh for all news of one round of the event loop
+    QTimer articlesPause_;
+    bool articlesWaiting_ = false;
     bool booksBegunAnew_ = true;
 };
 

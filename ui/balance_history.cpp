@@ -12,6 +12,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
@@ -215,9 +216,8 @@ TBalanceHistory::TBalanceHistory(const PubBooks& books, QWidget* parent)
 
     BuildChart();
 
-    DayTable = MakeBooksTable(this, "DayTable", QStringLiteral("Zahlen der Tage"));
-    dayModel_ = new BalanceDayModel(DayTable);
-    DayTable->setModel(dayModel_);
+    dayModel_ = new BalanceDayModel(this);
+    DayTable = MakeBooksTable(this, "DayTable", QStringLiteral("Zahlen der Tage"), dayModel_);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
@@ -325,6 +325,30 @@ void TBalanceHistory::DrawSeries() {
         ChartKinds()[static_cast<std::size_t>(std::max(0, ChartChoice->currentIndex()))];
     valueAxis_->setTitleText(QString::fromUtf8(kind.ValueTitle));
     dayModel_->SetDays(dayNumbers_, dayDates_, values_, names, kind.Euro);
+    FitDayColumns();
+}
+
+// Measuring thousands of days would take longer than a frame. Digits are all of one width, so
+// the widest text of a column is that of its lowest or highest value (or its heading).
+void TBalanceHistory::FitDayColumns() {
+    const QHeaderView* header = DayTable->horizontalHeader();
+    const int rows = static_cast<int>(dayNumbers_.size());
+    const auto width = [&](int row, int column) {
+        return DayTable->sizeHintForIndex(dayModel_->index(row, column)).width();
+    };
+    for (int column = 0; column < dayModel_->columnCount(); ++column) {
+        int needed = header->sectionSizeHint(column);
+        if (rows > 0 && column < 2) // the newest day has the largest number; dates are alike
+            needed = std::max(needed, width(0, column));
+        if (rows > 0 && column >= 2) {
+            const std::vector<double>& series = values_[static_cast<std::size_t>(column - 2)];
+            const auto [low, high] = std::minmax_element(series.begin(), series.end());
+            for (const auto extreme : {low, high})
+                needed = std::max(
+                    needed, width(rows - 1 - static_cast<int>(extreme - series.begin()), column));
+        }
+        DayTable->setColumnWidth(column, needed);
+    }
 }
 
 void TBalanceHistory::ScaleAxes() {

@@ -50,6 +50,7 @@ private:
     const std::vector<Figure>& Figures() const;
     void ReadDays();
     void DrawSeries();
+    void FitDayColumns();
     void ScaleAxes();
     void Describe();
     QString FiguresSaid(bool euro) const;

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -79,6 +80,8 @@ BalanceOverviewModel::BalanceOverviewModel(const PubBooks& books, QObject* paren
     Refresh();
 }
 
+// Only the cells whose amounts changed are announced, one by one: the table repaints just those
+// cells, and at full speed a frame changes a few of them.
 void BalanceOverviewModel::Refresh() {
     const auto periodOf = [](const PeriodBook& book) {
         return Period{book.Days > 0, book.Amounts};
@@ -86,12 +89,19 @@ void BalanceOverviewModel::Refresh() {
     const std::array<Period, 4> periods = {Period{true, books_.Today().Amounts},
                                            periodOf(books_.Yesterday()),
                                            periodOf(books_.LastDays(7)), periodOf(books_.Total())};
+    const auto& rows = Rows();
     for (std::size_t i = 0; i < periods.size(); ++i) {
         if (periods[i] == periods_[i])
             continue;
-        periods_[i] = periods[i];
+        const Period before = std::exchange(periods_[i], periods[i]);
         const int column = Today + static_cast<int>(i);
-        emit dataChanged(index(0, column), index(rowCount() - 1, column));
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            if (before.HasDays == periods[i].HasDays &&
+                RowAmount(rows[row], before.Amounts) == RowAmount(rows[row], periods[i].Amounts))
+                continue;
+            const QModelIndex cell = index(static_cast<int>(row), column);
+            emit dataChanged(cell, cell);
+        }
     }
 }
 

@@ -3,10 +3,14 @@
 
 #include <QString>
 
+class QAbstractItemModel;
 class QTableView;
 class QWidget;
 
-// A table of the books' figures: read-only, read row by row, in the game's colours. Every
-// column is as wide as its widest text, so no figure is ever cut; when the columns are wider
-// than the window, the table scrolls sideways.
-QTableView* MakeBooksTable(QWidget* parent, const char* name, const QString& accessibleName);
+// A table of the books' figures: read-only, read row by row, in the game's colours. No figure
+// is ever cut: a column widens as soon as a text in it needs more room (the table scrolls
+// sideways when the columns are wider than the window). Measuring every cell whenever one
+// changes would cost more than the game's tick, so only the cells that change are measured,
+// and all of them only when the rows are laid out anew.
+QTableView* MakeBooksTable(QWidget* parent, const char* name, const QString& accessibleName,
+                           QAbstractItemModel* model);
