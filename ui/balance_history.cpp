@@ -334,7 +334,7 @@ void TBalanceHistory::FitDayColumns() {
     const QHeaderView* header = DayTable->horizontalHeader();
     const int rows = static_cast<int>(dayNumbers_.size());
     const auto width = [&](int row, int column) {
-        return DayTable->sizeHintForIndex(dayModel_->index(row, column)).width();
+        return BooksCellWidth(DayTable, dayModel_->index(row, column));
     };
     for (int column = 0; column < dayModel_->columnCount(); ++column) {
         int needed = header->sectionSizeHint(column);

@@ -10,6 +10,11 @@
 
 namespace {
 
+// What a cell needs of its column: its text and the grid line.
+int CellWidth(const QTableView* table, const QModelIndex& cell) {
+    return table->sizeHintForIndex(cell).width() + (table->showGrid() ? 1 : 0);
+}
+
 // Widens the columns of a table to what its texts need.
 class ColumnFitter : public QObject {
 public:
@@ -38,8 +43,7 @@ private:
         for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
             int needed = table_->columnWidth(column);
             for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
-                needed = std::max(needed,
-                                  table_->sizeHintForIndex(topLeft.sibling(row, column)).width());
+                needed = std::max(needed, CellWidth(table_, topLeft.sibling(row, column)));
             if (needed > table_->columnWidth(column))
                 table_->setColumnWidth(column, needed);
         }
@@ -49,6 +53,10 @@ private:
 };
 
 } // namespace
+
+int BooksCellWidth(const QTableView* table, const QModelIndex& cell) {
+    return CellWidth(table, cell);
+}
 
 QTableView* MakeBooksTable(QWidget* parent, const char* name, const QString& accessibleName,
                            QAbstractItemModel* model) {
@@ -60,6 +68,8 @@ QTableView* MakeBooksTable(QWidget* parent, const char* name, const QString& acc
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setWordWrap(false);
     table->verticalHeader()->hide();
+    // A heading drawn bold for the selected row would no longer fit its column.
+    table->horizontalHeader()->setHighlightSections(false);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 3);
     GiveOutlineOnBlack(table);
     table->setModel(model);

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QAbstractItemModel;
+class QModelIndex;
 class QTableView;
 class QWidget;
 
@@ -14,3 +15,6 @@ class QWidget;
 // and all of them only when the rows are laid out anew.
 QTableView* MakeBooksTable(QWidget* parent, const char* name, const QString& accessibleName,
                            QAbstractItemModel* model);
+
+// The width of its column a cell of `table` needs to be drawn whole.
+int BooksCellWidth(const QTableView* table, const QModelIndex& cell);

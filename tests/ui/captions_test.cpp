@@ -221,7 +221,9 @@ QStringList CutTableTexts(const QWidget* window) {
                 cut << table->objectName() + QStringLiteral(" heading ") + heading;
             for (int row = 0; row < model->rowCount(); ++row) {
                 const QModelIndex cell = model->index(row, column);
-                if (table->sizeHintForIndex(cell).width() > table->columnWidth(column))
+                // The grid line takes a pixel of the column.
+                const int grid = table->showGrid() ? 1 : 0;
+                if (table->sizeHintForIndex(cell).width() + grid > table->columnWidth(column))
                     cut << table->objectName() + u' ' + cell.data().toString();
             }
         }
