@@ -139,6 +139,9 @@ void TBalanceForm::FollowGame() {
 
 void TBalanceForm::BooksBegunAnew() {
     booksBegunAnew_ = true;
+    // The columns only ever widen while the books run; new books start narrow again.
+    overview_->Refresh();
+    OverviewTable->resizeColumnsToContents();
     FollowGame();
 }
 

@@ -40,7 +40,7 @@ struct ChartKind {
 const std::vector<ChartKind>& ChartKinds() {
     static const std::vector<ChartKind> kinds = {
         {"Vermögen und Schulden",
-         "Euro am Tagesende",
+         "Euro",
          true,
          {{DayFigure::Wealth, "Vermögen", QColor(0, 255, 0)},
           {DayFigure::Debt, "Schulden", QColor(255, 0, 0)},
@@ -316,7 +316,11 @@ void TBalanceHistory::DrawSeries() {
         line->attachAxis(dayAxis_);
         line->attachAxis(valueAxis_);
     }
-    chart_->legend()->setVisible(figures.size() > 1);
+    // Without days there is nothing to scale: only the title says why.
+    const bool anyDay = !dayNumbers_.empty();
+    chart_->legend()->setVisible(anyDay && figures.size() > 1);
+    dayAxis_->setVisible(anyDay);
+    valueAxis_->setVisible(anyDay);
     chart_->setTitle(dayNumbers_.empty()
                          ? QStringLiteral("Noch kein Tag abgeschlossen: die Tage erscheinen hier "
                                           "nach dem Tagesabschluss um 00:30.")
