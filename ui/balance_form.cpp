@@ -62,6 +62,24 @@ TBalanceForm::TBalanceForm(GameSession& session) : session_(session) {
     setPalette(palette);
     resize(DefaultWidth, DefaultHeight);
 
+    refresh_.setSingleShot(true);
+    refresh_.setInterval(0);
+    connect(&refresh_, &QTimer::timeout, this, &TBalanceForm::ReadFrame);
+    articlesPause_.setSingleShot(true);
+    articlesPause_.setInterval(ArticlesReadEveryMs);
+    connect(&articlesPause_, &QTimer::timeout, this, [this] {
+        if (std::exchange(articlesWaiting_, false))
+            FollowGame();
+    });
+    connect(&session_, &GameSession::DisplaysDrawn, this, &TBalanceForm::FollowGame);
+    connect(&session_, &GameSession::MoneyTextChanged, this, &TBalanceForm::FollowGame);
+    connect(&session_, &GameSession::NewGameStarted, this, &TBalanceForm::BooksBegunAnew);
+    connect(&session_, &GameSession::GameLoaded, this, &TBalanceForm::BooksBegunAnew);
+}
+
+// The window's contents cost a few milliseconds and megabytes; a player who never opens the
+// books does not pay for them.
+void TBalanceForm::BuildContents() {
     OriginLabel = MakeNote(this, "OriginLabel", QString());
     Tabs = new QTabWidget(this);
     Tabs->setObjectName(QStringLiteral("Tabs"));
@@ -77,19 +95,6 @@ TBalanceForm::TBalanceForm(GameSession& session) : session_(session) {
     layout->addWidget(OriginLabel);
     layout->addWidget(Tabs, 1);
 
-    refresh_.setSingleShot(true);
-    refresh_.setInterval(0);
-    connect(&refresh_, &QTimer::timeout, this, &TBalanceForm::ReadFrame);
-    articlesPause_.setSingleShot(true);
-    articlesPause_.setInterval(ArticlesReadEveryMs);
-    connect(&articlesPause_, &QTimer::timeout, this, [this] {
-        if (std::exchange(articlesWaiting_, false))
-            FollowGame();
-    });
-    connect(&session_, &GameSession::DisplaysDrawn, this, &TBalanceForm::FollowGame);
-    connect(&session_, &GameSession::MoneyTextChanged, this, &TBalanceForm::FollowGame);
-    connect(&session_, &GameSession::NewGameStarted, this, &TBalanceForm::BooksBegunAnew);
-    connect(&session_, &GameSession::GameLoaded, this, &TBalanceForm::BooksBegunAnew);
     connect(Tabs, &QTabWidget::currentChanged, this, &TBalanceForm::Refresh);
 }
 
@@ -139,6 +144,8 @@ void TBalanceForm::FollowGame() {
 
 void TBalanceForm::BooksBegunAnew() {
     booksBegunAnew_ = true;
+    if (!Tabs)
+        return;
     // The columns only ever widen while the books run; new books start narrow again.
     overview_->Refresh();
     OverviewTable->resizeColumnsToContents();
@@ -177,6 +184,12 @@ void TBalanceForm::ShowOrigin() {
     const QString text = BooksOriginText(session_.game().Books);
     if (OriginLabel->text() != text)
         OriginLabel->setText(text);
+}
+
+void TBalanceForm::setVisible(bool visible) {
+    if (visible && !Tabs)
+        BuildContents();
+    QWidget::setVisible(visible);
 }
 
 void TBalanceForm::showEvent(QShowEvent* event) {

@@ -25,12 +25,15 @@ public:
 
     enum Tab { OverviewTab, HistoryTab, ArticlesTab };
 
-    // Reads the books into what is in view now.
+    // Reads the books into what is in view now. The controls below exist from the first time
+    // the window is shown.
     void Refresh();
 
     // The articles change places as they sell; read more often, their rows would jump about
     // faster than anyone can read them.
     static constexpr int ArticlesReadEveryMs = 500;
+
+    void setVisible(bool visible) override;
 
     QLabel* OriginLabel = nullptr;
     QTabWidget* Tabs = nullptr;
@@ -46,6 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void BuildContents();
     QWidget* BuildOverview();
     QWidget* BuildArticles();
     void FollowGame();

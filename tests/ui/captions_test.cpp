@@ -321,6 +321,7 @@ private slots:
         Book(game, Booking::EventPayments, -LargestAmount);
 
         QStringList cut;
+        QVERIFY(ShowAndPaint(BalanceForm)); // its controls exist from then on
         for (int tab = 0; tab < BalanceForm->Tabs->count(); ++tab) {
             BalanceForm->Tabs->setCurrentIndex(tab);
             Look(BalanceForm, cut);
