@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QLocale>
+#include <algorithm>
 
 namespace {
 
