@@ -9,14 +9,13 @@
 #include "ui/dialog_form.h"
 #include "ui/game_session.h"
 
-#include <utility>
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
