@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 // std::to_chars writes as printf does in the "C" locale, whatever locale the process runs
@@ -71,4 +72,51 @@ std::string FormatFixed2(double value) {
 
 std::string MoneyText(double wealth) {
     return "Vermögen: " + FormatFixed2(wealth) + " €";
+}
+
+namespace {
+constexpr double LargestGroupedAmount = 1e15;
+
+std::string Grouped(std::string_view wholeDigits) {
+    std::string out;
+    for (std::size_t i = 0; i < wholeDigits.size(); ++i) {
+        if (i > 0 && (wholeDigits.size() - i) % 3 == 0)
+            out += '.';
+        out += wholeDigits[i];
+    }
+    return out;
+}
+
+std::string ScientificAmount(double amount) {
+    char buffer[40];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, amount, std::chars_format::scientific, 6);
+    std::string text(buffer, written.ptr);
+    const std::size_t e = text.find('e');
+    std::string exponent = text.substr(e + 1);
+    if (exponent.front() == '+')
+        exponent.erase(0, 1);
+    text = text.substr(0, e);
+    text[text.find('.')] = ',';
+    return text + "E" + exponent;
+}
+} // namespace
+
+std::string EuroText(double amount) {
+    if (std::isnan(amount) || std::isinf(amount))
+        return FormatFixed2(amount) + " €";
+    if (std::fabs(amount) >= LargestGroupedAmount)
+        return ScientificAmount(amount) + " €";
+    char buffer[40];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, amount, std::chars_format::fixed, 2);
+    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const bool negative = text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view cents = text.substr(point + 1);
+    const bool zero = text.find_first_not_of("0.") == std::string_view::npos;
+    return (negative && !zero ? "-" : "") + Grouped(text.substr(0, point)) + "," +
+           std::string(cents) + " €";
 }

@@ -14,3 +14,9 @@ std::string FormatFixed2(double value);
 
 // "Vermögen: 10000.00 €"
 std::string MoneyText(double wealth);
+
+// An amount as the books show it, in the German way: two decimals, decimal comma, thousands
+// point and the euro sign, "-1.234,56 €". An amount that rounds to 0,00 shows no sign. From a
+// thousand billion on, cents are no longer exact and the digits would not fit a column, so
+// such an amount shows seven significant digits with an exponent: "1,797693E308 €".
+std::string EuroText(double amount);

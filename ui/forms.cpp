@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/forms.h"
 
+#include "ui/about_form.h"
+#include "ui/balance_form.h"
 #include "ui/form10_entertainment.h"
 #include "ui/form11_event.h"
 #include "ui/form12_bank.h"
@@ -13,7 +15,9 @@
 #include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
+#include "ui/game_menu.h"
 #include "ui/game_session.h"
+#include "ui/help_form.h"
 #include "ui/names.h"
 #include "ui/own_title_bar.h"
 #include "ui/window_placement.h"
@@ -39,6 +43,9 @@ TForm11* Form11 = nullptr;
 TForm12* Form12 = nullptr;
 TForm13* Form13 = nullptr;
 TForm16* Form16 = nullptr;
+TBalanceForm* BalanceForm = nullptr;
+THelpForm* HelpForm = nullptr;
+TAboutForm* AboutForm = nullptr;
 
 namespace {
 
@@ -75,6 +82,8 @@ void ConnectWindows() {
     // After the event window has shown itself: it connected when it was created.
     QObject::connect(Session, &GameSession::EventRaised, Form1, &QWidget::hide);
     QObject::connect(Session, &GameSession::Ended, Session, HideEveryWindow);
+    // The menu belongs to the main window, which deletes it.
+    new GameMenu(Form1, BalanceForm, HelpForm, AboutForm);
 }
 
 // What every window of the game shares: captions read without their colons, a place kept
@@ -108,6 +117,9 @@ void CreateForms(RandomSource* rng) {
     Form12 = new TForm12(*Session);
     Form13 = new TForm13(*Session);
     Form16 = new TForm16(*Session);
+    BalanceForm = new TBalanceForm(*Session);
+    HelpForm = new THelpForm;
+    AboutForm = new TAboutForm;
     ConnectWindows();
     PrepareWindows();
 }
@@ -125,6 +137,9 @@ template <class T> static void Destroy(T*& object) {
 
 void DestroyForms() {
     // Dialogs first, the session last: every window holds on to it.
+    Destroy(AboutForm);
+    Destroy(HelpForm);
+    Destroy(BalanceForm);
     Destroy(Form16);
     Destroy(Form13);
     Destroy(Form12);

@@ -99,6 +99,7 @@ GameSession::GameSession(RandomSource* rng)
         TickDisplays::Drawers{[this](Gauge gauge, int value) { emit GaugeChanged(gauge, value); },
                               [this](const std::string& text) { DrawClockText(text); },
                               [this](double wealth) { DrawMoney(wealth); }});
+    displays_->SetDrawnListener([this] { emit DisplaysDrawn(); });
     EndProgram = [] { QCoreApplication::exit(0); };
 }
 

@@ -101,6 +101,10 @@ signals:
     void MoneyTextChanged(const QString& text);
     void ClockTextChanged(const QString& text);
     void GaugeChanged(Gauge gauge, int value);
+    // The tick's displays are up to date: at full speed once per screen frame, else after every
+    // change and whenever the timer starts or stops. Windows that show more of the game (its
+    // books) follow it at this pace.
+    void DisplaysDrawn();
     // A new game has been dealt and its displays written; the timer starts right after.
     void NewGameStarted();
     // A loaded game's control-held values, for the windows that hold them.

@@ -77,6 +77,8 @@ void TickDisplays::DrawNow() {
         draw_.Clock(*text);
     if (const std::optional<double> wealth = std::exchange(money_, std::nullopt))
         draw_.Money(*wealth);
+    if (drawn_)
+        drawn_();
 }
 
 void TickDisplays::DropAll() {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QWidget;
 
@@ -39,6 +40,9 @@ public:
 
     // The window whose screen's refresh counts; without one the frame rate is the default.
     void SetWindow(const QWidget* window) { window_ = window; }
+    // Called whenever the displays have been brought up to date: once per frame at full speed,
+    // else after every change. Whoever shows more of the game follows it at this pace.
+    void SetDrawnListener(std::function<void()> drawn) { drawn_ = std::move(drawn); }
 
     void SetGauge(Gauge gauge, int value);
     void SetClock(const std::string& text);
@@ -69,6 +73,7 @@ private:
     const TGameTimer& gameTimer_;
     const QWidget* window_ = nullptr;
     Drawers draw_;
+    std::function<void()> drawn_;
     QTimer frame_; // runs while values wait
     std::array<std::optional<int>, 5> gauges_;
     std::optional<std::string> clock_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/date_time.h"
+#include "game/money.h"
 #include "game/number_format.h"
 #include "game/random.h"
 #include "game/short_string.h"
@@ -8,6 +9,7 @@
 
 #include <clocale>
 #include <string>
+#include <utility>
 
 TEST(NumberFormat, GeneralFormatUsesDecimalCommaAndDropsTrailingZeros) {
     EXPECT_EQ(FormatGeneral(12.34), "12,34");
@@ -30,6 +32,29 @@ TEST(NumberFormat, FixedTwoDecimalsUsesPoint) {
     EXPECT_EQ(MoneyText(9840), "Vermögen: 9840.00 €");
 }
 
+TEST(NumberFormat, EuroTextIsGerman) {
+    const std::pair<double, const char*> cases[] = {
+        {0, "0,00 €"},
+        {-0.0, "0,00 €"},
+        {-0.004, "0,00 €"}, // rounds to nothing: no sign
+        {0.005, "0,01 €"},
+        {12.5, "12,50 €"},
+        {-12.34, "-12,34 €"},
+        {999.99, "999,99 €"},
+        {1234.56, "1.234,56 €"},
+        {-1234.56, "-1.234,56 €"},
+        {100000, "100.000,00 €"},
+        {1234567.891, "1.234.567,89 €"},
+        {-99999999.99, "-99.999.999,99 €"},
+        {999999999999999.9, "999.999.999.999.999,88 €"}, // the last grouped amount
+        {1e15, "1,000000E15 €"},
+        {LargestAmount, "1,797693E308 €"},
+        {-LargestAmount, "-1,797693E308 €"},
+    };
+    for (const auto& [amount, text] : cases)
+        EXPECT_EQ(EuroText(amount), text) << amount;
+}
+
 // Qt switches the C library to the user's locale; a German one must change no number text.
 TEST(NumberFormat, TheProcessLocaleChangesNothing) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
@@ -37,9 +62,11 @@ TEST(NumberFormat, TheProcessLocaleChangesNothing) {
         GTEST_SKIP() << "no German locale (scripts/install-deps generates it)";
     const std::string general = FormatGeneral(12.345) + FormatGeneral(1e20);
     const std::string fixed = FormatFixed2(-1234.5);
+    const std::string euro = EuroText(-1234.5);
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_EQ(general, "12,3451E20");
     EXPECT_EQ(fixed, "-1234.50");
+    EXPECT_EQ(euro, "-1.234,50 €");
 }
 
 TEST(Rounding, HalvesGoToEvenNeighbour) {

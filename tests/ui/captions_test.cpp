@@ -4,10 +4,13 @@
 
 #include "ui_test_support.h"
 
+#include "game/booking.h"
 #include "game/events.h"
 #include "game/rewards.h"
 #include "game/short_string.h"
 #include "persistence/save_game.h"
+#include "ui/about_form.h"
+#include "ui/balance_form.h"
 #include "ui/form10_entertainment.h"
 #include "ui/form11_event.h"
 #include "ui/form12_bank.h"
@@ -19,14 +22,18 @@
 #include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
+#include "ui/help_form.h"
 #include "ui/names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -87,8 +94,9 @@ QStringList CutCaptions(const QWidget* window) {
             if (shown != label->text())
                 cut << QStringLiteral("%1.%2: %3 shortened")
                            .arg(window->windowTitle(), label->objectName(), shown);
-            check(label, shown, Ink(metrics, metrics.boundingRect(room, flags, shown), shown),
-                  room);
+            // A wrapped text takes the lines it is wrapped into.
+            const QRect lines = metrics.boundingRect(room, flags, shown);
+            check(label, shown, label->wordWrap() ? lines : Ink(metrics, lines, shown), room);
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
             const QRect room = ButtonTextRoom(button);
             const int align = qobject_cast<const QPushButton*>(button)
@@ -199,6 +207,30 @@ QStringList CutEntries(const QListWidget* list) {
     return cut;
 }
 
+// The headings and cells of the tables of `window` that are not drawn whole.
+QStringList CutTableTexts(const QWidget* window) {
+    QStringList cut;
+    for (const QTableView* table : window->findChildren<QTableView*>()) {
+        if (!table->isVisibleTo(window))
+            continue;
+        const QHeaderView* header = table->horizontalHeader();
+        const QAbstractItemModel* model = table->model();
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QString heading = model->headerData(column, Qt::Horizontal).toString();
+            if (header->sectionSizeHint(column) > header->sectionSize(column))
+                cut << table->objectName() + QStringLiteral(" heading ") + heading;
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QModelIndex cell = model->index(row, column);
+                // The grid line takes a pixel of the column.
+                const int grid = table->showGrid() ? 1 : 0;
+                if (table->sizeHintForIndex(cell).width() + grid > table->columnWidth(column))
+                    cut << table->objectName() + u' ' + cell.data().toString();
+            }
+        }
+    }
+    return cut;
+}
+
 } // namespace
 
 class CaptionsTest : public QObject {
@@ -267,6 +299,37 @@ private slots:
         Look(Form13, cut);
         Look(Form16, cut);
         LookAtEveryEvent(cut);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
+    // The widest amounts the books can show, a day closed, and names of the widest letters.
+    void booksHelpAndAboutShowEveryTextWhole() {
+        Form1->Button1Click();
+        Session->SetTimerEnabled(false);
+        Game& game = Session->game();
+        const std::string widest =
+            WidestLetter(QFontMetrics(GameFont())).repeated(50).toStdString();
+        for (const ArticleKind kind : AllArticleKinds) {
+            SetName(Article(game.State, kind, 1), widest.c_str());
+            Article(game.State, kind, 1).SalePrice = -99999999.99;
+            BookSale(game, kind, 1, 99999999.99);
+            BookStockBought(game, Booking::Deliveries, kind, 1, 500, 99999999.99);
+        }
+        Book(game, Booking::Reward, LargestAmount);
+        Book(game, Booking::Rent, -99999999.99);
+        game.Books.CloseDay(game.State.GameClock);
+        Book(game, Booking::EventPayments, -LargestAmount);
+
+        QStringList cut;
+        QVERIFY(ShowAndPaint(BalanceForm)); // its controls exist from then on
+        for (int tab = 0; tab < BalanceForm->Tabs->count(); ++tab) {
+            BalanceForm->Tabs->setCurrentIndex(tab);
+            Look(BalanceForm, cut);
+            BalanceForm->Refresh();
+            cut << CutCaptions(BalanceForm) << CutTableTexts(BalanceForm);
+        }
+        Look(HelpForm, cut);
+        Look(AboutForm, cut);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 

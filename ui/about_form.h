@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// Window "Über Das Krugheim": name, version, licence, and where the game writes.
+class TAboutForm : public QWidget {
+    Q_OBJECT
+public:
+    TAboutForm();
+
+    QLabel* Title = nullptr;
+    QLabel* Version = nullptr;
+    QLabel* Details = nullptr;
+    QPushButton* CloseButton = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The version the program was built as, "1.0.0".
+QString GameVersion();
