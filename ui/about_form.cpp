@@ -19,7 +19,6 @@ QString GameVersion() {
 TAboutForm::TAboutForm() {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("Über Das Krugheim"));
-    ApplyGameLook(this);
 
     Title = MakeLabel(this, "Title", QStringLiteral("Das Krugheim"), QPoint());
     Title->setFont(GamePixelFont(24, true));
@@ -50,13 +49,4 @@ TAboutForm::TAboutForm() {
     layout->addSpacing(8);
     layout->addWidget(CloseButton, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void TAboutForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    if (!PressFocusedButton(this, event))
-        QWidget::keyPressEvent(event);
 }

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/dialog_form.h"
+
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
 
 // Window "Über Das Krugheim": name, version, licence, and where the game writes.
-class TAboutForm : public QWidget {
+class TAboutForm : public TSideWindow {
     Q_OBJECT
 public:
     TAboutForm();
@@ -16,9 +18,6 @@ public:
     QLabel* Version = nullptr;
     QLabel* Details = nullptr;
     QPushButton* CloseButton = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The version the program was built as, "1.0.0".

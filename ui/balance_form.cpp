@@ -52,7 +52,6 @@ QString BooksOriginText(const PubBooks& books) {
 TBalanceForm::TBalanceForm(GameSession& session) : session_(session) {
     setObjectName(QStringLiteral("BalanceForm"));
     setWindowTitle(QStringLiteral("Bilanz"));
-    ApplyGameLook(this);
     // Tabs, table headings and drop-down lists are drawn in the button colours: dark here, so
     // that the game's yellow text stays readable on them.
     QPalette palette = this->palette();
@@ -200,12 +199,4 @@ void TBalanceForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FollowGame();
     QWidget::changeEvent(event);
-}
-
-void TBalanceForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

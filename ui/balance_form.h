@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/dialog_form.h"
 #include <QTimer>
+
 #include <QWidget>
 
 class BalanceArticleModel;
@@ -18,7 +20,7 @@ class TBalanceHistory;
 // what each article brought in and cost. It stays open beside the main window and follows the
 // game at the pace of the main window's displays; only what is in view is read, and the
 // charts only when a day has closed.
-class TBalanceForm : public QWidget {
+class TBalanceForm : public TSideWindow {
     Q_OBJECT
 public:
     explicit TBalanceForm(GameSession& session);
@@ -46,7 +48,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     // Coming back from another window (a price set while the game stands still) reads anew.
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildContents();

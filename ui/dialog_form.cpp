@@ -106,13 +106,29 @@ void TDialogForm::closeEvent(QCloseEvent* event) {
     FormClose();
 }
 
-void TDialogForm::keyPressEvent(QKeyEvent* event) {
-    // Escape closes a dialog as its title bar's close button does, close handler included.
+namespace {
+// Escape closes a window as its title bar's close button does, close handler included; Enter
+// presses the focused button.
+bool CloseOrPress(QWidget* window, QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
-        close();
-        return;
+        window->close();
+        return true;
     }
-    if (!PressFocusedButton(this, event))
+    return PressFocusedButton(window, event);
+}
+} // namespace
+
+void TDialogForm::keyPressEvent(QKeyEvent* event) {
+    if (!CloseOrPress(this, event))
+        QWidget::keyPressEvent(event);
+}
+
+TSideWindow::TSideWindow() : QWidget(nullptr) {
+    ApplyGameLook(this);
+}
+
+void TSideWindow::keyPressEvent(QKeyEvent* event) {
+    if (!CloseOrPress(this, event))
         QWidget::keyPressEvent(event);
 }

@@ -28,6 +28,18 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A window that stays open beside the main window and leaves it in view (the books, the
+// manual, the about window): in the game's look, closed by Escape as by its close button, and
+// announced to screen readers as a dialog.
+class TSideWindow : public QWidget {
+    Q_OBJECT
+public:
+    TSideWindow();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
 // Applies the game's look (black background, yellow text, base font) to a widget tree.
 void ApplyGameLook(QWidget* widget);
 

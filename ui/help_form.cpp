@@ -73,7 +73,6 @@ void WriteManual(QTextEdit* text) {
 THelpForm::THelpForm() {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Spielanleitung"));
-    ApplyGameLook(this);
     resize(DefaultWidth, DefaultHeight);
 
     Text = new QTextEdit(this);
@@ -89,12 +88,4 @@ THelpForm::THelpForm() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(Text);
-}
-
-void THelpForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -17,7 +17,8 @@ QAccessibleInterface* WindowInterfaceFactory(const QString& className, QObject* 
         return nullptr;
     if (className == QLatin1String(TForm1::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String(TDialogForm::staticMetaObject.className()))
+    if (className == QLatin1String(TDialogForm::staticMetaObject.className()) ||
+        className == QLatin1String(TSideWindow::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Dialog);
     return nullptr;
 }

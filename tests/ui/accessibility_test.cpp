@@ -5,6 +5,8 @@
 #include "ui_test_support.h"
 
 #include "game/bank.h"
+#include "ui/about_form.h"
+#include "ui/balance_form.h"
 #include "ui/form10_entertainment.h"
 #include "ui/form11_event.h"
 #include "ui/form12_bank.h"
@@ -16,6 +18,7 @@
 #include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
+#include "ui/help_form.h"
 #include "ui/names.h"
 #include "ui/spin_edit.h"
 #include "widgets/led_meter.h"
@@ -152,8 +155,9 @@ private slots:
     // A screen reader announces a window's title when a frame or a dialog opens.
     void windowsAreFramesDialogsAndAlerts() {
         QCOMPARE(Accessible(Form1)->role(), QAccessible::Window);
-        for (QWidget* dialog : QList<QWidget*>{Form2, Form3, Form4, Form5, Form6, Form7, Form8,
-                                               Form9, Form10, Form11, Form12, Form13, Form16}) {
+        for (QWidget* dialog :
+             QList<QWidget*>{Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11,
+                             Form12, Form13, Form16, BalanceForm, HelpForm, AboutForm}) {
             QCOMPARE(Accessible(dialog)->role(), QAccessible::Dialog);
             QCOMPARE(Name(dialog), dialog->windowTitle());
         }
