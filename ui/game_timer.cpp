@@ -34,6 +34,9 @@ TGameTimer::TGameTimer(QObject* parent) : QObject(parent) {
 }
 
 void TGameTimer::setInterval(int milliseconds) {
+    // A speed key held down repeats: the pace it asks for is the pace that runs.
+    if (milliseconds == interval_)
+        return;
     interval_ = milliseconds;
     if (isActive())
         start();

@@ -49,7 +49,8 @@ public:
     explicit TGameTimer(QObject* parent = nullptr);
 
     int interval() const { return interval_; }
-    // Takes effect at once; a running timer starts its schedule afresh.
+    // Takes effect at once; a running timer starts its schedule afresh, unless it has that
+    // interval already.
     void setInterval(int milliseconds);
     bool isActive() const { return wakeUp_.isActive(); }
     // Starts the timer, or starts it afresh when it runs.

@@ -10,7 +10,9 @@
 #include "ui/spin_edit.h"
 #include "widgets/led_meter.h"
 
+#include <QElapsedTimer>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <clocale>
 
 namespace {
@@ -186,6 +188,23 @@ private slots:
         Form7->show();
         QTest::keyClick(Form7->SpinEdit1, Qt::Key_3);
         QCOMPARE(Form1->Timer1->interval(), 400);
+    }
+
+    // Holding a speed key repeats it; the speed already set must keep its pace.
+    void holdingTheKeyOfTheSpeedSetKeepsThePace() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        QSignalSpy ticks(Form1->Timer1, &TGameTimer::timeout);
+        QElapsedTimer held;
+        held.start();
+        while (held.elapsed() < 2000) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent repeated(type, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"), true);
+                QApplication::sendEvent(Form1->Button12, &repeated);
+            }
+            RunEventLoopFor(30);
+        }
+        // Five ticks are due at 400 ms; a busy machine may lose one or two.
+        QVERIFY2(ticks.count() >= 3, qPrintable(QString::number(ticks.count())));
     }
 
     void rewardKeysActOnRelease() {
