@@ -63,8 +63,13 @@ void TGameTimer::timerEvent(QTimerEvent* event) {
     // A firing may stop the timer, restart it or change its pace (a message, the event window,
     // a speed key): the firings still due then belong to a schedule that is gone.
     for (int i = 0; i < due && schedule_ == schedule; ++i) {
+        const std::int64_t firedNs = clock_.nsecsElapsed();
         pacer_.TickRan();
         emit timeout();
+        // A firing that kept the player longer than a wait (the one message shown with the
+        // timer running) stood still like any other message: the schedule begins anew.
+        if (schedule_ == schedule && clock_.nsecsElapsed() - firedNs > pacer_.WaitMs() * NsPerMs)
+            start();
     }
     emit wakeUpEnded();
 }

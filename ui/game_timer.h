@@ -42,7 +42,8 @@ private:
 // The game timer: an interval in milliseconds and one on/off switch, firing `timeout` once per
 // interval like any repeating timer. An interval shorter than the shortest wait (a screen
 // frame) is paced by TickPacer: the program wakes up once per wait and fires the firings that
-// came due, one after another. Every wake-up ends with `wakeUpEnded`.
+// came due, one after another; a firing that takes longer than a wait (it showed a message)
+// ends them and starts the schedule afresh. Every wake-up ends with `wakeUpEnded`.
 class TGameTimer : public QObject {
     Q_OBJECT
 public:
