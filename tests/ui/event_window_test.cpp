@@ -121,6 +121,21 @@ private slots:
         QVERIFY(BackInTheGame());
     }
 
+    // The keyboard answers as in every dialog: the first answer on offer has the focus, and
+    // after a two-stage answer the "OK".
+    void enterOrSpaceAnswersTheEventWindow() {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+            const double wealth = Session->state().Wealth;
+            RaiseEvent(13);
+            QVERIFY(QTest::qWaitForWindowActive(Form11));
+            QTest::keyClick(Form11->windowHandle(), key);
+            QCOMPARE(Form11->Label2->text(), QStringLiteral("Pech gehabt. Es war"));
+            QTest::keyClick(Form11->windowHandle(), key);
+            QVERIFY(BackInTheGame());
+            QCOMPARE(Session->state().Wealth, wealth - 300);
+        }
+    }
+
     void cannotBeClosedWithoutAnAnswer() {
         RaiseEvent(6);
         QVERIFY(!Form11->close());
