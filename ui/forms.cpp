@@ -13,6 +13,7 @@
 #include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
+#include "ui/game_keys.h"
 #include "ui/game_session.h"
 
 #include <QApplication>
@@ -71,6 +72,8 @@ void ConnectWindows() {
     // After the event window has shown itself: it connected when it was created.
     QObject::connect(Session, &GameSession::EventRaised, Form1, &QWidget::hide);
     QObject::connect(Session, &GameSession::Ended, Session, HideEveryWindow);
+    // The speed keys act from every window; the key preview lives as long as the main window.
+    new GameKeys(*Form1);
 }
 
 } // namespace
