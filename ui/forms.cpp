@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QString>
 #include <initializer_list>
 
 GameSession* Session = nullptr;
@@ -97,9 +96,9 @@ void CreateForms(RandomSource* rng) {
     ConnectWindows();
 }
 
-void ShowFirstWindow(const QString& savedGame) {
+void ShowFirstWindow(const std::string& savedGame) {
     Form1->show();
-    if (!savedGame.isEmpty())
+    if (!savedGame.empty())
         Session->LoadSavedGame(savedGame);
 }
 

@@ -166,18 +166,17 @@ void GameSession::LoadGame(const std::function<QString()>& askPath) {
         SetTimerEnabled(timerWasRunning);
         return;
     }
-    LoadStoppedGame(path, timerWasRunning);
+    LoadStoppedGame(LocalPath(path), timerWasRunning);
 }
 
-void GameSession::LoadSavedGame(const QString& path) {
+void GameSession::LoadSavedGame(const std::string& localPath) {
     const bool timerWasRunning = TimerEnabled();
     SetTimerEnabled(false);
-    LoadStoppedGame(path, timerWasRunning);
+    LoadStoppedGame(localPath, timerWasRunning);
 }
 
-void GameSession::LoadStoppedGame(const QString& path, bool timerWasRunning) {
-    const auto loaded =
-        std::make_unique<LoadResult>(ReadSavedGame(LocalPath(path), state().Controls));
+void GameSession::LoadStoppedGame(const std::string& localPath, bool timerWasRunning) {
+    const auto loaded = std::make_unique<LoadResult>(ReadSavedGame(localPath, state().Controls));
     if (!loaded->Ok) {
         ShowMessage(loaded->Error);
         SetTimerEnabled(timerWasRunning);
