@@ -120,7 +120,7 @@ void GameSession::SetTimerInterval(int milliseconds) {
 void GameSession::SetTimerEnabled(bool enabled) {
     if (!enabled)
         timer_->stop();
-    else if (!timer_->isActive() && !game_.Ending) {
+    else if ((!timer_->isActive() || timer_->wakeUpHeldUp()) && !game_.Ending) {
         PaceTimerToScreen();
         timer_->start();
     }

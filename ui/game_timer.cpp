@@ -44,7 +44,8 @@ void TGameTimer::setInterval(int milliseconds) {
 
 void TGameTimer::start() {
     ++schedule_;
-    pacer_.Start(clock_.nsecsElapsed(), interval_, shortestWaitMs_);
+    lastWakeUpNs_ = clock_.nsecsElapsed();
+    pacer_.Start(lastWakeUpNs_, interval_, shortestWaitMs_);
     wakeUp_.start(pacer_.WaitMs(), Qt::PreciseTimer, this);
 }
 
@@ -53,13 +54,20 @@ void TGameTimer::stop() {
     wakeUp_.stop();
 }
 
+bool TGameTimer::wakeUpHeldUp() const {
+    constexpr std::int64_t WaitsMissed = 3;
+    return isActive() &&
+           clock_.nsecsElapsed() - lastWakeUpNs_ > WaitsMissed * pacer_.WaitMs() * NsPerMs;
+}
+
 void TGameTimer::timerEvent(QTimerEvent* event) {
     if (event->timerId() != wakeUp_.timerId()) {
         QObject::timerEvent(event);
         return;
     }
     const unsigned schedule = schedule_;
-    const int due = pacer_.TicksDue(clock_.nsecsElapsed());
+    lastWakeUpNs_ = clock_.nsecsElapsed();
+    const int due = pacer_.TicksDue(lastWakeUpNs_);
     // A firing may stop the timer, restart it or change its pace (a message, the event window,
     // a speed key): the firings still due then belong to a schedule that is gone.
     for (int i = 0; i < due && schedule_ == schedule; ++i) {

@@ -60,6 +60,11 @@ public:
     Qt::TimerType timerType() const { return Qt::PreciseTimer; }
     // Takes effect at the next start.
     void setShortestWait(int milliseconds) { shortestWaitMs_ = milliseconds; }
+    // Whether the timer runs but has not woken up for more than three waits. Qt does not
+    // deliver a timer again while its handler is still on the stack, so a firing that waits in
+    // a nested event loop holds every further wake-up back until it returns; such a timer
+    // is no longer keeping its pace and is best started afresh.
+    bool wakeUpHeldUp() const;
 
 signals:
     void timeout();
@@ -76,5 +81,6 @@ private:
     unsigned schedule_ = 0;
     QBasicTimer wakeUp_;
     QElapsedTimer clock_;
+    std::int64_t lastWakeUpNs_ = 0;
     TickPacer pacer_;
 };

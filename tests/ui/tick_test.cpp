@@ -157,6 +157,28 @@ private slots:
         QCOMPARE(qRound((clockAtRunEnd - clockAtMessage) * 1440), 0);
     }
 
+    // Qt holds a timer's wake-ups back while one of its firings waits in a nested event loop;
+    // enabling the timer then (the event window closing under it) sets it going again.
+    void enablingATimerWhoseWakeUpIsHeldUpStartsItAfresh() {
+        Session->SetTimerInterval(1);
+        int firingsWhileHeld = 0;
+        bool holding = false;
+        bool held = false;
+        QObject watch;
+        connect(Form1->Timer1, &TGameTimer::timeout, &watch, [&] {
+            if (holding)
+                ++firingsWhileHeld;
+            if (std::exchange(held, true))
+                return;
+            holding = true;
+            QTimer::singleShot(100, &watch, [] { Session->SetTimerEnabled(true); });
+            RunEventLoopFor(300);
+            holding = false;
+        });
+        QTRY_VERIFY(held && !holding);
+        QVERIFY(firingsWhileHeld > 0);
+    }
+
     void eventOfATickShowsTheEventWindow() {
         run_->Rng.EventRoll = 0;
         Form1->Timer1Timer();
