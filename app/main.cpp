@@ -34,7 +34,7 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     NameApplication();
     QTranslator qtTexts;
     SpeakGerman(qtTexts);
-    return ParseCommandLine(QCoreApplication::arguments());
+    return ParseCommandLine(ArgumentsAsText(argc, arguments.data()));
 }
 } // namespace
 

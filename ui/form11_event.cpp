@@ -64,6 +64,14 @@ void TForm11::ShowView() {
     Button1->setVisible(view.YesVisible);
     Button2->setVisible(view.NoVisible);
     Button3->setVisible(view.OkVisible);
+    // The keyboard answers as in every dialog: Enter or Space take the first answer on offer.
+    // Hiding the answered buttons would leave the focus on a hidden one.
+    for (QPushButton* answer : {Button1, Button2, Button3}) {
+        if (!answer->isHidden()) {
+            answer->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
 }
 
 void TForm11::ShowRaisedEvent() {

@@ -15,7 +15,8 @@ class TForm11 : public TDialogForm {
 public:
     explicit TForm11(GameSession& session);
 
-    // Puts the event session's current view (texts and buttons) on the window.
+    // Puts the event session's current view (texts and buttons) on the window; the first
+    // answer on offer takes the focus.
     void ShowView();
 
     void Button1Click(); // "Ja"

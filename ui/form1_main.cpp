@@ -2,17 +2,16 @@
 #include "ui/form1_main.h"
 
 #include "game/guests.h"
-#include "game/rewards.h"
 #include "ui/dialog_form.h"
 #include "ui/form4_cards.h"
 #include "ui/form8_prices.h"
+#include "ui/game_keys.h"
 #include "ui/game_session.h"
 #include "ui/names.h"
 #include "ui/saved_game_dialogs.h"
 #include "ui/tool_tips.h"
 #include "widgets/led_meter.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,26 +21,6 @@
 namespace {
 constexpr int ClientWidth = 427; // with a usual frame and title bar the window is 435 x 338
 constexpr int ClientHeight = 311;
-
-std::optional<RewardKey> RewardKeyOf(int key) {
-    switch (key) {
-    case Qt::Key_F9:
-        return RewardKey::F9;
-    case Qt::Key_F10:
-        return RewardKey::F10;
-    case Qt::Key_F11:
-        return RewardKey::F11;
-    case Qt::Key_F12:
-        return RewardKey::F12;
-    default:
-        return std::nullopt;
-    }
-}
-
-bool RewardModifiersHeld(Qt::KeyboardModifiers modifiers) {
-    const Qt::KeyboardModifiers needed = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
-    return (modifiers & needed) == needed;
-}
 } // namespace
 
 TForm1::TForm1(GameSession& session) : session_(session) {
@@ -57,13 +36,9 @@ TForm1::TForm1(GameSession& session) : session_(session) {
     auto dialogs = std::make_shared<SavedGameDialogs>(this);
     SaveDialog1 = [dialogs] { return dialogs->AskPathToSave(); };
     OpenDialog1 = [dialogs] { return dialogs->AskPathToOpen(); };
-
-    qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() {
-    qApp->removeEventFilter(this);
-}
+TForm1::~TForm1() = default;
 
 // What the session shows appears here: the displays, and the buttons of each stage.
 void TForm1::FollowSession() {
@@ -310,37 +285,10 @@ void TForm1::FormKeyPress(QChar key) {
 }
 
 void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
-    if (!RewardModifiersHeld(modifiers))
-        return;
-    if (const std::optional<RewardKey> reward = RewardKeyOf(key)) {
+    if (const std::optional<RewardKey> reward = RewardKeyOf(key, modifiers)) {
         if (GrantReward(session_.game(), *reward))
             vermoegenanzeigen();
     }
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
-        return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this)
-        return false;
-    auto* keyEvent = static_cast<QKeyEvent*>(event);
-    // A handled key is consumed, so that its way up through the parents does not repeat it.
-    if (type == QEvent::KeyPress) {
-        // With Ctrl or Alt held a digit types no character, so it is no speed key.
-        if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            return false;
-        const QString text = keyEvent->text();
-        if (text.size() != 1 || !GameSession::SpeedKeyInterval(text[0]))
-            return false;
-        FormKeyPress(text[0]);
-        return true;
-    }
-    if (keyEvent->isAutoRepeat() || !RewardKeyOf(keyEvent->key()))
-        return false;
-    FormKeyUp(keyEvent->key(), keyEvent->modifiers());
-    return RewardModifiersHeld(keyEvent->modifiers());
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {

@@ -66,6 +66,7 @@ public:
     void Button16Click(); // "Lager"
     void Button17Click(); // "Spielziele"
     void Timer1Timer();
+    // The speed and reward keys; the window set's key preview (GameKeys) hands them on.
     void FormKeyPress(QChar key);
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
 
@@ -108,8 +109,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // Key preview: the speed and reward keys work whichever control has the focus.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPushButton* AddButton(const char* name, const QString& caption, int left, int top, int width,

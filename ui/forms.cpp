@@ -15,6 +15,7 @@
 #include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
+#include "ui/game_keys.h"
 #include "ui/game_menu.h"
 #include "ui/game_session.h"
 #include "ui/help_form.h"
@@ -25,7 +26,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QString>
 #include <initializer_list>
 
 GameSession* Session = nullptr;
@@ -82,8 +82,9 @@ void ConnectWindows() {
     // After the event window has shown itself: it connected when it was created.
     QObject::connect(Session, &GameSession::EventRaised, Form1, &QWidget::hide);
     QObject::connect(Session, &GameSession::Ended, Session, HideEveryWindow);
-    // The menu belongs to the main window, which deletes it.
+    // The menu and the key preview belong to the main window, which deletes them.
     new GameMenu(Form1, BalanceForm, HelpForm, AboutForm);
+    new GameKeys(*Form1); // the speed keys act from every window
 }
 
 // What every window of the game shares: captions read without their colons, a place kept
@@ -124,9 +125,9 @@ void CreateForms(RandomSource* rng) {
     PrepareWindows();
 }
 
-void ShowFirstWindow(const QString& savedGame) {
+void ShowFirstWindow(const std::string& savedGame) {
     Form1->show();
-    if (!savedGame.isEmpty())
+    if (!savedGame.empty())
         Session->LoadSavedGame(savedGame);
 }
 

@@ -44,8 +44,9 @@ extern TBalanceForm* BalanceForm; // "Bilanz", F2
 extern THelpForm* HelpForm;       // "Spielanleitung", F1
 extern TAboutForm* AboutForm;     // "Über Das Krugheim"
 
+#include <string>
+
 class RandomSource;
-class QString;
 
 // Creates the session and all windows in their order; only the main window is shown by the
 // caller. `rng` replaces the game's generator (tests script it); nullptr keeps the real one.
@@ -55,6 +56,6 @@ void CreateForms(RandomSource* rng = nullptr);
 void DestroyForms();
 
 // Shows the main window of the freshly created program. A saved game named on the command line
-// is then loaded as "Laden" would load it; one that cannot be loaded leaves its message and the
-// fresh program.
-void ShowFirstWindow(const QString& savedGame);
+// (by the bytes of its path) is then loaded as "Laden" would load it; one that cannot be loaded
+// leaves its message and the fresh program.
+void ShowFirstWindow(const std::string& savedGame);

@@ -151,7 +151,7 @@ void GameSession::SetTimerInterval(int milliseconds) {
 void GameSession::SetTimerEnabled(bool enabled) {
     if (!enabled)
         timer_->stop();
-    else if (!timer_->isActive() && !game_.Ending) {
+    else if ((!timer_->isActive() || timer_->wakeUpHeldUp()) && !game_.Ending) {
         PaceTimerToScreen();
         timer_->start();
     }
@@ -197,18 +197,17 @@ void GameSession::LoadGame(const std::function<QString()>& askPath) {
         SetTimerEnabled(timerWasRunning);
         return;
     }
-    LoadStoppedGame(path, timerWasRunning);
+    LoadStoppedGame(LocalPath(path), timerWasRunning);
 }
 
-void GameSession::LoadSavedGame(const QString& path) {
+void GameSession::LoadSavedGame(const std::string& localPath) {
     const bool timerWasRunning = TimerEnabled();
     SetTimerEnabled(false);
-    LoadStoppedGame(path, timerWasRunning);
+    LoadStoppedGame(localPath, timerWasRunning);
 }
 
-void GameSession::LoadStoppedGame(const QString& path, bool timerWasRunning) {
-    const auto loaded =
-        std::make_unique<LoadResult>(ReadSavedGame(LocalPath(path), state().Controls));
+void GameSession::LoadStoppedGame(const std::string& localPath, bool timerWasRunning) {
+    const auto loaded = std::make_unique<LoadResult>(ReadSavedGame(localPath, state().Controls));
     if (!loaded->Ok) {
         ShowMessage(loaded->Error);
         SetTimerEnabled(timerWasRunning);

@@ -77,10 +77,10 @@ public:
     // "Laden": stops the timer and asks `askPath` for the file; a cancelled choice restarts
     // the timer exactly when it ran before.
     void LoadGame(const std::function<QString()>& askPath);
-    // Loads the saved game at `path` as "Laden" does once its file is chosen. The whole file is
-    // read and checked before anything of the running game changes; a load that fails leaves
-    // the game untouched.
-    void LoadSavedGame(const QString& path);
+    // Loads the saved game at `localPath` (the path's bytes, as the file system takes them) as
+    // "Laden" does once its file is chosen. The whole file is read and checked before anything
+    // of the running game changes; a load that fails leaves the game untouched.
+    void LoadSavedGame(const std::string& localPath);
 
     // The last step of ending the program: leaves the event loop. Tests replace it to keep
     // their process running.
@@ -121,7 +121,7 @@ signals:
 
 private:
     void PaceTimerToScreen();
-    void LoadStoppedGame(const QString& path, bool timerWasRunning);
+    void LoadStoppedGame(const std::string& localPath, bool timerWasRunning);
     // What drawing the tick's displays means; TickDisplays decides when.
     void DrawClockText(const std::string& text);
     void DrawMoney(double wealth);

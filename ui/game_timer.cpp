@@ -34,6 +34,9 @@ TGameTimer::TGameTimer(QObject* parent) : QObject(parent) {
 }
 
 void TGameTimer::setInterval(int milliseconds) {
+    // A speed key held down repeats: the pace it asks for is the pace that runs.
+    if (milliseconds == interval_)
+        return;
     interval_ = milliseconds;
     if (isActive())
         start();
@@ -41,7 +44,8 @@ void TGameTimer::setInterval(int milliseconds) {
 
 void TGameTimer::start() {
     ++schedule_;
-    pacer_.Start(clock_.nsecsElapsed(), interval_, shortestWaitMs_);
+    lastWakeUpNs_ = clock_.nsecsElapsed();
+    pacer_.Start(lastWakeUpNs_, interval_, shortestWaitMs_);
     wakeUp_.start(pacer_.WaitMs(), Qt::PreciseTimer, this);
 }
 
@@ -50,18 +54,30 @@ void TGameTimer::stop() {
     wakeUp_.stop();
 }
 
+bool TGameTimer::wakeUpHeldUp() const {
+    constexpr std::int64_t WaitsMissed = 3;
+    return isActive() &&
+           clock_.nsecsElapsed() - lastWakeUpNs_ > WaitsMissed * pacer_.WaitMs() * NsPerMs;
+}
+
 void TGameTimer::timerEvent(QTimerEvent* event) {
     if (event->timerId() != wakeUp_.timerId()) {
         QObject::timerEvent(event);
         return;
     }
     const unsigned schedule = schedule_;
-    const int due = pacer_.TicksDue(clock_.nsecsElapsed());
+    lastWakeUpNs_ = clock_.nsecsElapsed();
+    const int due = pacer_.TicksDue(lastWakeUpNs_);
     // A firing may stop the timer, restart it or change its pace (a message, the event window,
     // a speed key): the firings still due then belong to a schedule that is gone.
     for (int i = 0; i < due && schedule_ == schedule; ++i) {
+        const std::int64_t firedNs = clock_.nsecsElapsed();
         pacer_.TickRan();
         emit timeout();
+        // A firing that kept the player longer than a wait (the one message shown with the
+        // timer running) stood still like any other message: the schedule begins anew.
+        if (schedule_ == schedule && clock_.nsecsElapsed() - firedNs > pacer_.WaitMs() * NsPerMs)
+            start();
     }
     emit wakeUpEnded();
 }

@@ -42,14 +42,16 @@ private:
 // The game timer: an interval in milliseconds and one on/off switch, firing `timeout` once per
 // interval like any repeating timer. An interval shorter than the shortest wait (a screen
 // frame) is paced by TickPacer: the program wakes up once per wait and fires the firings that
-// came due, one after another. Every wake-up ends with `wakeUpEnded`.
+// came due, one after another; a firing that takes longer than a wait (it showed a message)
+// ends them and starts the schedule afresh. Every wake-up ends with `wakeUpEnded`.
 class TGameTimer : public QObject {
     Q_OBJECT
 public:
     explicit TGameTimer(QObject* parent = nullptr);
 
     int interval() const { return interval_; }
-    // Takes effect at once; a running timer starts its schedule afresh.
+    // Takes effect at once; a running timer starts its schedule afresh, unless it has that
+    // interval already.
     void setInterval(int milliseconds);
     bool isActive() const { return wakeUp_.isActive(); }
     // Starts the timer, or starts it afresh when it runs.
@@ -58,6 +60,11 @@ public:
     Qt::TimerType timerType() const { return Qt::PreciseTimer; }
     // Takes effect at the next start.
     void setShortestWait(int milliseconds) { shortestWaitMs_ = milliseconds; }
+    // Whether the timer runs but has not woken up for more than three waits. Qt does not
+    // deliver a timer again while its handler is still on the stack, so a firing that waits in
+    // a nested event loop holds every further wake-up back until it returns; such a timer
+    // is no longer keeping its pace and is best started afresh.
+    bool wakeUpHeldUp() const;
 
 signals:
     void timeout();
@@ -74,5 +81,6 @@ private:
     unsigned schedule_ = 0;
     QBasicTimer wakeUp_;
     QElapsedTimer clock_;
+    std::int64_t lastWakeUpNs_ = 0;
     TickPacer pacer_;
 };

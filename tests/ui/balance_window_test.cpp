@@ -22,6 +22,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QMenu>
@@ -291,7 +292,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(BalanceForm->History->ShownDays(), 1);
 
-        Session->LoadSavedGame(path);
+        Session->LoadSavedGame(QFile::encodeName(path).toStdString());
         QCoreApplication::processEvents();
         QCOMPARE(BalanceForm->OriginLabel->text(),
                  QStringLiteral("Bücher seit dem Laden am 07.12.2026 · heute ist Geschäftstag 1"));

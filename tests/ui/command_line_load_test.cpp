@@ -4,6 +4,7 @@
 
 #include "ui_test_support.h"
 
+#include "app/command_line.h"
 #include "persistence/save_game.h"
 #include "ui/form2_lease.h"
 #include "ui/form7_settings.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <filesystem>
 
 namespace {
 // Everything of a program run that a load can change and the player can see.
@@ -47,10 +49,12 @@ Outcome LoadedWithLaden(const QString& path) {
     return Observe(answerer);
 }
 
-Outcome LoadedFromCommandLine(const QString& path) {
-    ProgramRun run; // the windows created as at start, then what main does with the file
+// `path` as the program gets it: bytes, which need not be UTF-8.
+Outcome LoadedFromCommandLine(const QByteArray& path) {
+    ProgramRun run; // the windows created as at start, then what main does with its arguments
     MessageAnswerer answerer;
-    ShowFirstWindow(path);
+    const char* const arguments[] = {"krugheim", path.constData()};
+    ShowFirstWindow(ParseCommandLine(ArgumentsAsText(2, arguments)).SavedGame);
     return Observe(answerer);
 }
 } // namespace
@@ -82,28 +86,36 @@ private slots:
         Save("ohne_kneipe.krg", false);
         QVERIFY(QFile::copy(PathOf("kneipe.krg"), PathOf("kurz.krg")));
         QVERIFY(QFile(PathOf("kurz.krg")).resize(SavedGameSize - 1));
+        // A name in another encoding than the system's; Qt would read it as "kneipe\uFFFD.krg".
+        std::filesystem::copy_file(QFile::encodeName(PathOf("kneipe.krg")).toStdString(),
+                                   QFile::encodeName(dir_.path()).toStdString() +
+                                       "/kneipe\xE4.krg");
     }
 
     void loadsAsLadenDoes_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("message"); // empty: the game is loaded
+        QTest::addColumn<QByteArray>("argument"); // the file's name on the command line
+        QTest::addColumn<QString>("file");        // the same game for "Laden"
+        QTest::addColumn<QString>("message");     // empty: the game is loaded
         QTest::addColumn<int>("managementButtons");
-        QTest::newRow("leased pub") << "kneipe.krg"
+        QTest::newRow("leased pub") << QByteArray("kneipe.krg") << "kneipe.krg"
                                     << "" << 9;
-        QTest::newRow("no pub yet") << "ohne_kneipe.krg"
+        QTest::newRow("no pub yet") << QByteArray("ohne_kneipe.krg") << "ohne_kneipe.krg"
                                     << "" << 0;
-        QTest::newRow("too short") << "kurz.krg"
+        QTest::newRow("too short") << QByteArray("kurz.krg") << "kurz.krg"
                                    << "Read beyond end of file" << 0;
-        QTest::newRow("missing") << "fehlt.krg"
+        QTest::newRow("missing") << QByteArray("fehlt.krg") << "fehlt.krg"
                                  << "File not found" << 0;
+        QTest::newRow("name not UTF-8") << QByteArray("kneipe\xE4.krg") << "kneipe.krg"
+                                        << "" << 9;
     }
     void loadsAsLadenDoes() {
+        QFETCH(QByteArray, argument);
         QFETCH(QString, file);
         QFETCH(QString, message);
         QFETCH(int, managementButtons);
-        const QString path = dir_.filePath(file);
-        const Outcome laden = LoadedWithLaden(path);
-        const Outcome commandLine = LoadedFromCommandLine(path);
+        const Outcome laden = LoadedWithLaden(dir_.filePath(file));
+        const Outcome commandLine =
+            LoadedFromCommandLine(QFile::encodeName(dir_.path()) + '/' + argument);
 
         QCOMPARE(commandLine.Messages, laden.Messages);
         QCOMPARE(commandLine.Buttons, laden.Buttons);

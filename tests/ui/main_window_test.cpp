@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_test_support.h"
 
+#include "game/events.h"
 #include "game/game_state.h"
+#include "ui/form11_event.h"
 #include "ui/form12_bank.h"
 #include "ui/form16_goals.h"
 #include "ui/form2_lease.h"
 #include "ui/form4_cards.h"
 #include "ui/form7_settings.h"
+#include "ui/form8_prices.h"
 #include "ui/spin_edit.h"
 #include "widgets/led_meter.h"
 
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <clocale>
 
 namespace {
@@ -181,11 +187,66 @@ private slots:
         QCOMPARE(Session->state().Controls.SpeedIndex, 1);
     }
 
-    void speedKeysAreNotSeenByOtherWindows() {
-        Form1->hide();
-        Form7->show();
-        QTest::keyClick(Form7->SpinEdit1, Qt::Key_3);
-        QCOMPARE(Form1->Timer1->interval(), 400);
+    // The speed keys act from every window of the game as in the main window; where the focus
+    // is in a field, the digit is typed there instead.
+    void speedKeysActFromEveryWindowButTypeIntoFields() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        const auto pressZeroIn = [](QWidget* window) {
+            Session->SetTimerInterval(400);
+            QTest::keyClick(window->windowHandle(), Qt::Key_0);
+            return Form1->Timer1->interval() == 500000000;
+        };
+
+        Form1->Button15Click();
+        Form7->RadioItems[1]->setFocus();
+        QVERIFY(pressZeroIn(Form7));
+        QCOMPARE(Form7->ItemIndex(), 1);
+        QVERIFY(Session->TimerEnabled());
+
+        Session->SetTimerEnabled(false);
+        ShowEvent(Session->game().Event, 7);
+        Session->ShowEventWindow();
+        QVERIFY(pressZeroIn(Form11));
+        QVERIFY2(!Session->TimerEnabled(), "a speed key must not start the timer");
+        Form11->Button3->click();
+
+        MessageAnswerer player;
+        bool paused = false;
+        player.OnMessage = [&](const QString&) {
+            paused = pressZeroIn(QApplication::activeModalWidget());
+        };
+        Session->ShowMessage("Nachricht");
+        QVERIFY(paused);
+
+        Form1->Button10Click();
+        Session->SetTimerInterval(400);
+        const std::pair<QWidget*, QLineEdit*> fields[] = {
+            {Form7, Form7->SpinEdit1->findChild<QLineEdit*>()}, {Form8, Form8->Edit1}};
+        for (auto [window, field] : fields) {
+            window->show();
+            field->setFocus();
+            field->clear();
+            QTest::keyClick(window->windowHandle(), Qt::Key_3);
+            QCOMPARE(field->text(), QStringLiteral("3"));
+            QCOMPARE(Form1->Timer1->interval(), 400);
+        }
+    }
+
+    // Holding a speed key repeats it; the speed already set must keep its pace.
+    void holdingTheKeyOfTheSpeedSetKeepsThePace() {
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        QSignalSpy ticks(Form1->Timer1, &TGameTimer::timeout);
+        QElapsedTimer held;
+        held.start();
+        while (held.elapsed() < 2000) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent repeated(type, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"), true);
+                QApplication::sendEvent(Form1->Button12, &repeated);
+            }
+            RunEventLoopFor(30);
+        }
+        // Five ticks are due at 400 ms; a busy machine may lose one or two.
+        QVERIFY2(ticks.count() >= 3, qPrintable(QString::number(ticks.count())));
     }
 
     void rewardKeysActOnRelease() {

@@ -129,6 +129,56 @@ private slots:
         QCOMPARE(clockDuringMessage, 46000.0 + 9.0 / 24.0);
     }
 
+    // The wage message leaves the timer running, but the minutes that came due while the
+    // player read it are not run when it closes: the run of its wake-up ends with it.
+    void noMinuteOfTheRunFollowsTheWageMessage() {
+        GameState& state = Session->state();
+        state.GameClock = DayEnd - 5.0 / 1440.0; // the sixth minute of a run settles the day
+        state.Wealth = 10;
+        state.StaffPool[1].Employed = true;
+        state.StaffPool[1].WagePerDay = 40;
+        MessageAnswerer answerer;
+        double clockAtMessage = 0;
+        answerer.OnMessage = [&](const QString&) {
+            RunEventLoopFor(100); // longer than a frame
+            clockAtMessage = state.GameClock;
+        };
+        double clockAtRunEnd = 0;
+        QObject watch;
+        connect(Form1->Timer1, &TGameTimer::wakeUpEnded, &watch, [&] {
+            if (clockAtMessage != 0 && clockAtRunEnd == 0)
+                clockAtRunEnd = state.GameClock;
+        });
+        Session->SetTimerInterval(1);
+        QTRY_VERIFY(clockAtRunEnd != 0);
+        Session->SetTimerEnabled(false);
+        QCOMPARE(answerer.Texts.size(), 1);
+        QCOMPARE(clockAtMessage, 46000.0 + 9.0 / 24.0);
+        QCOMPARE(qRound((clockAtRunEnd - clockAtMessage) * 1440), 0);
+    }
+
+    // Qt holds a timer's wake-ups back while one of its firings waits in a nested event loop;
+    // enabling the timer then (the event window closing under it) sets it going again.
+    void enablingATimerWhoseWakeUpIsHeldUpStartsItAfresh() {
+        Session->SetTimerInterval(1);
+        int firingsWhileHeld = 0;
+        bool holding = false;
+        bool held = false;
+        QObject watch;
+        connect(Form1->Timer1, &TGameTimer::timeout, &watch, [&] {
+            if (holding)
+                ++firingsWhileHeld;
+            if (std::exchange(held, true))
+                return;
+            holding = true;
+            QTimer::singleShot(100, &watch, [] { Session->SetTimerEnabled(true); });
+            RunEventLoopFor(300);
+            holding = false;
+        });
+        QTRY_VERIFY(held && !holding);
+        QVERIFY(firingsWhileHeld > 0);
+    }
+
     void eventOfATickShowsTheEventWindow() {
         run_->Rng.EventRoll = 0;
         Form1->Timer1Timer();
