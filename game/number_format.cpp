@@ -41,16 +41,16 @@ std::string FormatGeneral(double value) {
     if (exponent >= 15 || exponent < -5) {
         out += digits[0];
         if (digits.size() > 1)
-            out += "," + digits.substr(1);
-        out += "E" + std::to_string(exponent);
+            out.append(",").append(digits, 1);
+        out.append("E").append(std::to_string(exponent));
     } else if (exponent < 0) {
-        out += "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        out.append("0,").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
     } else {
         const auto whole = static_cast<std::size_t>(exponent + 1);
         if (digits.size() <= whole) {
-            out += digits + std::string(whole - digits.size(), '0');
+            out.append(digits).append(whole - digits.size(), '0');
         } else {
-            out += digits.substr(0, whole) + "," + digits.substr(whole);
+            out.append(digits, 0, whole).append(",").append(digits, whole);
         }
     }
     return out;
@@ -117,6 +117,7 @@ std::string EuroText(double amount) {
     const std::size_t point = text.find('.');
     const std::string_view cents = text.substr(point + 1);
     const bool zero = text.find_first_not_of("0.") == std::string_view::npos;
-    return (negative && !zero ? "-" : "") + Grouped(text.substr(0, point)) + "," +
-           std::string(cents) + " €";
+    std::string out = negative && !zero ? "-" : "";
+    out.append(Grouped(text.substr(0, point))).append(",").append(cents).append(" €");
+    return out;
 }
