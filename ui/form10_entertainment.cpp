@@ -36,6 +36,7 @@ QPushButton* MakeBuyButton(QWidget* parent, const char* name, int centre) {
 
 TForm10::TForm10(GameSession& session)
     : TDialogForm(QStringLiteral("Unterhaltung"), 435, 300), session_(session) {
+    setObjectName(QStringLiteral("Form10"));
     const QRect tvArea(30, 40, 165, 105);
     const QRect musiciansArea(257, 40, 142, 105);
     Image1 = MakePicture(this, "Image1", QStringLiteral(":/pictures/tv.jpg"), tvArea);

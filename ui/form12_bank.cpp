@@ -38,6 +38,7 @@ QString AmountText(double value) {
 
 TForm12::TForm12(GameSession& session)
     : TRefreshingForm(QStringLiteral("Bank"), 145, 205), session_(session) {
+    setObjectName(QStringLiteral("Form12"));
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Vermögen:"), {8, 8, 135, LineHeight});
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Kreditlimit:"), {8, 30, 56, LineHeight});
     Label6 = MakeLabel(this, "Label6", QString(), {62, 30, 81, LineHeight});

@@ -25,6 +25,7 @@ QString FittedLine(const QString& line, const QFontMetrics& metrics, int width) 
 
 TForm13::TForm13(GameSession& session)
     : TRefreshingForm(QStringLiteral("Top Ten"), 435, 300), session_(session) {
+    setObjectName(QStringLiteral("Form13"));
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Top Ten der meistverkauften Artikel"),
                        {0, 10, 435, 32}, Qt::AlignCenter);
     Label1->setFont(GamePixelFont(24));

@@ -24,6 +24,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 
 TForm3::TForm3(GameSession& session)
     : TRefreshingForm(QStringLiteral("Personal"), 324, 136), session_(session) {
+    setObjectName(QStringLiteral("Form3"));
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Name:"), {16, 12, 70, LineHeight});
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Erfahrung:"), {16, 34, 70, LineHeight});
     Label7 = MakeLabel(this, "Label7", QStringLiteral("Art:"), {16, 56, 70, LineHeight});

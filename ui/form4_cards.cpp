@@ -162,8 +162,14 @@ void TCardForm::Button1Click() {
 }
 
 TForm4::TForm4(GameSession& session, const QObject* opener)
-    : TCardForm(session, DrinksCard(), opener) {}
+    : TCardForm(session, DrinksCard(), opener) {
+    setObjectName(QStringLiteral("Form4"));
+}
 TForm5::TForm5(GameSession& session, const QObject* opener)
-    : TCardForm(session, DishesCard(), opener) {}
+    : TCardForm(session, DishesCard(), opener) {
+    setObjectName(QStringLiteral("Form5"));
+}
 TForm6::TForm6(GameSession& session, const QObject* opener)
-    : TCardForm(session, WinesCard(), opener) {}
+    : TCardForm(session, WinesCard(), opener) {
+    setObjectName(QStringLiteral("Form6"));
+}

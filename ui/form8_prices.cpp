@@ -37,6 +37,7 @@ std::optional<ArticleKind> ChosenKind(const QComboBox* combo) {
 
 TForm8::TForm8(GameSession& session, const QObject* opener)
     : TDialogForm(QStringLiteral("Preise"), 348, 252), session_(session), opener_(opener) {
+    setObjectName(QStringLiteral("Form8"));
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Art:"), {40, 9, 20, LineHeight});
 
     ComboBox1 = new QComboBox(this);

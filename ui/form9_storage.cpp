@@ -64,6 +64,7 @@ std::vector<ArticleEntry> SortedEntries(const GameState& state,
 
 TForm9::TForm9(GameSession& session)
     : TRefreshingForm(QStringLiteral("Lager"), 335, 319), session_(session) {
+    setObjectName(QStringLiteral("Form9"));
     Label1 = MakeListLabel(
         this, "Label1", QStringLiteral("Folgende Artikel sind nach \nIhren Einstellungen knapp:"),
         8, 8, 28);

@@ -8,9 +8,11 @@
 #include "ui/form11_event.h"
 #include "ui/form12_bank.h"
 #include "ui/form13_top_ten.h"
+#include "ui/form16_goals.h"
 #include "ui/form2_lease.h"
 #include "ui/form3_staff.h"
 #include "ui/form4_cards.h"
+#include "ui/form7_settings.h"
 #include "ui/form8_prices.h"
 #include "ui/form9_storage.h"
 
@@ -41,6 +43,18 @@ void StartAndLease() {
 class DialogsFromMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    // Each window answers to its own name, as its controls do.
+    void everyWindowCarriesItsName() {
+        ProgramRun run;
+        const std::pair<QWidget*, const char*> windows[] = {
+            {Form1, "Form1"},   {Form2, "Form2"},   {Form3, "Form3"},   {Form4, "Form4"},
+            {Form5, "Form5"},   {Form6, "Form6"},   {Form7, "Form7"},   {Form8, "Form8"},
+            {Form9, "Form9"},   {Form10, "Form10"}, {Form11, "Form11"}, {Form12, "Form12"},
+            {Form13, "Form13"}, {Form16, "Form16"}};
+        for (auto [window, name] : windows)
+            QCOMPARE(window->objectName(), QLatin1String(name));
+    }
+
     void everyCommandOpensItsDialog() {
         ProgramRun run;
         MessageAnswerer player;
