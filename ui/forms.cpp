@@ -84,7 +84,9 @@ void ConnectWindows() {
     QObject::connect(Session, &GameSession::Ended, Session, HideEveryWindow);
     // The menu and the key preview belong to the main window, which deletes them.
     new GameMenu(Form1, BalanceForm, HelpForm, AboutForm);
-    new GameKeys(*Form1); // the speed keys act from every window
+    auto* keys = new GameKeys(*Form1); // the speed keys act from every window
+    QObject::connect(keys, &GameKeys::SpeedKeyPressed, Form1, &TForm1::FormKeyPress);
+    QObject::connect(keys, &GameKeys::RewardKeyReleased, Form1, &TForm1::FormKeyUp);
 }
 
 // What every window of the game shares: captions read without their colons, a place kept

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game_keys.h"
 
-#include "ui/form1_main.h"
 #include "ui/game_session.h"
 
 #include <QAbstractSpinBox>
@@ -57,7 +56,7 @@ std::optional<RewardKey> RewardKeyOf(int key, Qt::KeyboardModifiers modifiers) {
     }
 }
 
-GameKeys::GameKeys(TForm1& mainWindow) : QObject(&mainWindow), mainWindow_(mainWindow) {
+GameKeys::GameKeys(QWidget& mainWindow) : QObject(&mainWindow), mainWindow_(mainWindow) {
     qApp->installEventFilter(this);
 }
 
@@ -79,12 +78,12 @@ bool GameKeys::eventFilter(QObject* watched, QEvent* event) {
         const std::optional<QChar> speedKey = SpeedKeyOf(key);
         if (!speedKey || TakesTypedText(widget) || TakesTypedText(widget->window()->focusWidget()))
             return false;
-        mainWindow_.FormKeyPress(*speedKey);
+        emit SpeedKeyPressed(*speedKey);
         return true;
     }
     if (widget->window() != &mainWindow_ || key.isAutoRepeat() ||
         !RewardKeyOf(key.key(), key.modifiers()))
         return false;
-    mainWindow_.FormKeyUp(key.key(), key.modifiers());
+    emit RewardKeyReleased(key.key(), key.modifiers());
     return true;
 }

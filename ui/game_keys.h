@@ -6,7 +6,7 @@
 #include <QObject>
 #include <optional>
 
-class TForm1;
+class QWidget;
 
 // The key preview of the whole program, for the main window's handlers. The speed keys "0" to
 // "3" act from every window of the game (dialogs, the event window, message boxes) with the
@@ -14,16 +14,23 @@ class TForm1;
 // where the focus is in a field that takes typed text, the digit is typed there instead. The
 // reward keys act where the main window has the focus, as its own key preview would have it.
 class GameKeys : public QObject {
+    Q_OBJECT
 public:
     // Watches every key of the application from now on, for as long as the main window lives.
-    explicit GameKeys(TForm1& mainWindow);
+    explicit GameKeys(QWidget& mainWindow);
     ~GameKeys() override;
+
+signals:
+    // A speed key "0" to "3" was pressed.
+    void SpeedKeyPressed(QChar key);
+    // A reward key was released in the main window.
+    void RewardKeyReleased(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    TForm1& mainWindow_;
+    const QWidget& mainWindow_;
 };
 
 // The reward a released key grants: F9 to F12 while Ctrl, Alt and Shift are all held (further
