@@ -16,6 +16,7 @@ namespace {
 QLabel* MakePicture(QWidget* parent, const char* name, const QString& resource, const QRect& area) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QLatin1String(name));
+    picture->setTextFormat(Qt::PlainText); // like every label of the game, should it get a text
     picture->setGeometry(area);
     picture->setScaledContents(true);
     const QImage image = LoadJpegResource(resource);
